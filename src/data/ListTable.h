@@ -1,0 +1,52 @@
+#pragma once
+
+#include "data/engine/DbError.h"
+#include "data/engine/EngineKind.h"
+
+#include <QList>
+#include <QString>
+#include <QVariant>
+#include <vector>
+
+class DbQuery;
+
+// The rows of one run of a list statement, kept by column: numbers as doubles, texts as
+// shared strings (repeated texts such as registration numbers are stored once), so that
+// a list of a hundred thousand costs stays small.
+class ListTable {
+public:
+    // Reads every row of an open result.
+    static DbError read(DbQuery& query, EngineKind engine, ListTable* table);
+
+    int rowCount() const { return m_rows; }
+    int columnCount() const { return int(m_columns.size()); }
+    QString fieldName(int column) const { return m_columns.at(column).name; }
+    int fieldIndex(QStringView name) const;  // ignoring case; -1 when absent
+
+    QVariant value(int row, int column) const;
+    bool isNull(int row, int column) const;
+    // A number column's value; 0 with ok false for NULL or a text that is no number.
+    double number(int row, int column, bool* ok = nullptr) const;
+    qint64 integer(int row, int column, bool* ok = nullptr) const;
+    QString text(int row, int column) const;
+
+    // Replaces a column by computed numbers (NaN for "cannot be computed"), or appends
+    // it when the list has no such field.
+    void setNumbers(const QString& name, const std::vector<double>& values);
+
+private:
+    enum class Type { Empty, Number, Integer, Text, Variant };
+    struct Column {
+        QString name;
+        Type type = Type::Empty;
+        std::vector<double> numbers;
+        QList<QString> texts;
+        QList<QVariant> variants;
+        std::vector<bool> nulls;
+    };
+    static void append(Column& column, const QVariant& value, int row);
+    static void toVariants(Column& column, int rows);
+
+    std::vector<Column> m_columns;
+    int m_rows = 0;
+};

@@ -1,0 +1,328 @@
+#include "data/engine/DbConnection.h"
+
+#include "data/engine/PolishCollation.h"
+
+#include <QFileInfo>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace {
+
+const char* driverName(EngineKind engine) {
+    return engine == EngineKind::Sqlite ? "QSQLITE" : "QPSQL";
+}
+
+// The named placeholders of a statement, outside quoted text, in order of appearance.
+QStringList placeholders(const QString& text) {
+    QStringList names;
+    QChar quote;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (!quote.isNull()) {
+            if (c == quote)
+                quote = QChar();
+            continue;
+        }
+        if (c == QLatin1Char('\'') || c == QLatin1Char('"')) {
+            quote = c;
+            continue;
+        }
+        if (c != QLatin1Char(':') || i + 1 >= text.size())
+            continue;
+        if (i > 0 && text.at(i - 1) == QLatin1Char(':'))
+            continue;
+        const QChar first = text.at(i + 1);
+        if (!first.isLetter() && first != QLatin1Char('_'))
+            continue;
+        qsizetype end = i + 1;
+        while (end < text.size() && (text.at(end).isLetterOrNumber() || text.at(end) == QLatin1Char('_')))
+            ++end;
+        names << text.mid(i, end - i);
+        i = end - 1;
+    }
+    return names;
+}
+
+}  // namespace
+
+DbConnection::DbConnection(const QString& connectionName) : m_name(connectionName) {}
+
+DbConnection::~DbConnection() {
+    close();
+}
+
+bool DbConnection::driverAvailable(EngineKind engine) {
+    return QSqlDatabase::isDriverAvailable(QString::fromLatin1(driverName(engine)));
+}
+
+QString DbConnection::quoteIdentifier(const QString& name) {
+    QString quoted = name;
+    quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+QSqlDatabase DbConnection::database() const {
+    return QSqlDatabase::database(m_name, false);
+}
+
+bool DbConnection::isOpen() const {
+    return QSqlDatabase::contains(m_name) && database().isOpen();
+}
+
+void DbConnection::close() {
+    if (!QSqlDatabase::contains(m_name))
+        return;
+    {
+        QSqlDatabase db = database();
+        if (db.isOpen()) {
+            if (m_depth > 0)
+                db.rollback();
+            db.close();
+        }
+    }
+    QSqlDatabase::removeDatabase(m_name);
+    m_depth = 0;
+    m_rollbackOnly = false;
+    m_schema.clear();
+}
+
+DbError DbConnection::error(const QSqlError& sqlError) const {
+    return DbError::fromSql(sqlError, m_engine);
+}
+
+DbError DbConnection::openMain(const DbLocation& location, bool mustExist) {
+    if (location.isPostgres())
+        return openPostgres(location, DbLocation::mainSchema(), mustExist);
+    return openSqliteFile(location.mainFile(), mustExist);
+}
+
+DbError DbConnection::openCompany(const DbLocation& location, const QString& dir,
+                                  bool mustExist) {
+    if (location.isPostgres())
+        return openPostgres(location, dir, mustExist);
+    return openSqliteFile(location.companyFile(dir), mustExist);
+}
+
+DbError DbConnection::openSqliteFile(const QString& file, bool mustExist) {
+    close();
+    m_engine = EngineKind::Sqlite;
+    if (!driverAvailable(m_engine))
+        return {DbError::Kind::DriverMissing,
+                QStringLiteral("Brak sterownika bazy SQLite (pakiet libqt6sql6-sqlite).")};
+    if (mustExist && !QFileInfo::exists(file))
+        return {DbError::Kind::CannotOpen,
+                QStringLiteral("Nie znaleziono pliku bazy danych %1").arg(file)};
+    QSqlDatabase db = QSqlDatabase::addDatabase(QString::fromLatin1(driverName(m_engine)), m_name);
+    db.setDatabaseName(file);
+    // Two programs on one file wait for each other's writes instead of failing.
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=15000"));
+    if (!db.open()) {
+        DbError result = error(db.lastError());
+        close();
+        return {DbError::Kind::CannotOpen, result.message(), result.nativeCode()};
+    }
+    if (!PolishCollation::registerOn(db)) {
+        close();
+        return {DbError::Kind::Other,
+                QStringLiteral("Nie udało się zarejestrować porządku sortowania.")};
+    }
+    return {};
+}
+
+DbError DbConnection::openPostgres(const DbLocation& location, const QString& schema,
+                                   bool mustExist) {
+    close();
+    m_engine = EngineKind::Postgres;
+    if (!driverAvailable(m_engine))
+        return {DbError::Kind::DriverMissing,
+                QStringLiteral("Brak sterownika bazy PostgreSQL (pakiet libqt6sql6-psql).")};
+    QSqlDatabase db = QSqlDatabase::addDatabase(QString::fromLatin1(driverName(m_engine)), m_name);
+    db.setHostName(location.host());
+    db.setPort(location.port());
+    db.setDatabaseName(location.database());
+    db.setUserName(location.user());
+    db.setPassword(location.password());
+    if (!location.connectOptions().isEmpty())
+        db.setConnectOptions(location.connectOptions());
+    if (!db.open()) {
+        DbError result = error(db.lastError());
+        close();
+        return {DbError::Kind::CannotOpen, result.message(), result.nativeCode()};
+    }
+    m_schema = schema;
+    if (mustExist) {
+        DbQuery found;
+        SqlStatement check(QStringLiteral(
+            "SELECT 1 FROM information_schema.schemata WHERE schema_name = :SCHEMA"));
+        check.bindText(QStringLiteral(":SCHEMA"), schema);
+        DbError failed = select(check, &found);
+        if (failed || !found.next()) {
+            close();
+            return failed ? failed
+                          : DbError(DbError::Kind::CannotOpen,
+                                    QStringLiteral("Baza danych %1 nie zawiera schematu %2")
+                                        .arg(location.displayText(), schema));
+        }
+    }
+    QSqlQuery setup(db);
+    if (!setup.exec(QStringLiteral("SET search_path TO ") + quoteIdentifier(schema)) ||
+        !setup.exec(QStringLiteral("SET client_min_messages TO warning"))) {
+        DbError result = error(setup.lastError());
+        close();
+        return result;
+    }
+    return {};
+}
+
+DbError DbConnection::prepare(QSqlQuery& query, const SqlStatement& statement) {
+    query.setForwardOnly(true);
+    const QStringList names = placeholders(statement.text);
+    if (names.isEmpty())
+        return {};
+    if (!query.prepare(statement.text))
+        return error(query.lastError());
+    QStringList bound;
+    for (const QString& name : names) {
+        if (bound.contains(name))
+            continue;
+        bool found = false;
+        for (const auto& binding : statement.bindings) {
+            if (binding.first == name) {
+                query.bindValue(name, binding.second);
+                found = true;
+                break;
+            }
+        }
+        if (!found)
+            return {DbError::Kind::Other, QStringLiteral("Brak wartości parametru %1").arg(name)};
+        bound << name;
+    }
+    return {};
+}
+
+DbError DbConnection::execute(const SqlStatement& statement, int* rowsAffected) {
+    if (!isOpen())
+        return {DbError::Kind::CannotOpen, QStringLiteral("Baza danych nie jest otwarta.")};
+    QSqlQuery query(database());
+    if (DbError failed = prepare(query, statement))
+        return failed;
+    const bool ok = placeholders(statement.text).isEmpty() ? query.exec(statement.text)
+                                                            : query.exec();
+    if (!ok)
+        return error(query.lastError());
+    if (rowsAffected)
+        *rowsAffected = query.numRowsAffected();
+    return {};
+}
+
+DbError DbConnection::select(const SqlStatement& statement, DbQuery* result) {
+    if (!isOpen())
+        return {DbError::Kind::CannotOpen, QStringLiteral("Baza danych nie jest otwarta.")};
+    QSqlQuery query(database());
+    if (DbError failed = prepare(query, statement))
+        return failed;
+    const bool ok = placeholders(statement.text).isEmpty() ? query.exec(statement.text)
+                                                            : query.exec();
+    if (!ok)
+        return error(query.lastError());
+    *result = DbQuery(std::move(query));
+    return {};
+}
+
+DbError DbConnection::insert(const SqlStatement& statement, const QString& keyField,
+                             qint64* key) {
+    if (m_engine == EngineKind::Sqlite) {
+        if (!isOpen())
+            return {DbError::Kind::CannotOpen, QStringLiteral("Baza danych nie jest otwarta.")};
+        QSqlQuery query(database());
+        if (DbError failed = prepare(query, statement))
+            return failed;
+        const bool ok = placeholders(statement.text).isEmpty() ? query.exec(statement.text)
+                                                                : query.exec();
+        if (!ok)
+            return error(query.lastError());
+        const QVariant id = query.lastInsertId();
+        if (key)
+            *key = id.isValid() ? id.toLongLong() : -1;
+        return {};
+    }
+    SqlStatement returning = statement;
+    returning.text = returning.text.trimmed();
+    while (returning.text.endsWith(QLatin1Char(';')))
+        returning.text.chop(1);
+    returning.text += QStringLiteral(" RETURNING ") + keyField;
+    DbQuery result;
+    if (DbError failed = select(returning, &result))
+        return failed;
+    if (key)
+        *key = result.next() ? result.value(0).toLongLong() : -1;
+    return {};
+}
+
+DbError DbConnection::begin() {
+    if (m_depth > 0) {
+        ++m_depth;
+        return {};
+    }
+    m_rollbackOnly = false;
+    const QString sql = m_engine == EngineKind::Sqlite ? QStringLiteral("BEGIN IMMEDIATE")
+                                                       : QStringLiteral("BEGIN");
+    if (DbError failed = execute(SqlStatement(sql)))
+        return failed;
+    m_depth = 1;
+    return {};
+}
+
+DbError DbConnection::commit() {
+    if (m_depth == 0)
+        return {DbError::Kind::Other, QStringLiteral("Brak otwartej transakcji.")};
+    if (m_depth > 1) {
+        --m_depth;
+        return {};
+    }
+    if (m_rollbackOnly) {
+        rollback();
+        return {DbError::Kind::Other,
+                QStringLiteral("Transakcja została wycofana po wcześniejszym błędzie.")};
+    }
+    DbError failed = execute(SqlStatement(QStringLiteral("COMMIT")));
+    if (failed) {
+        rollback();
+        return failed;
+    }
+    m_depth = 0;
+    return {};
+}
+
+void DbConnection::rollback() {
+    if (m_depth == 0)
+        return;
+    if (m_depth > 1) {
+        --m_depth;
+        m_rollbackOnly = true;
+        return;
+    }
+    execute(SqlStatement(QStringLiteral("ROLLBACK")));
+    m_depth = 0;
+    m_rollbackOnly = false;
+}
+
+Transaction::Transaction(DbConnection& connection) : m_connection(connection) {
+    m_beginError = m_connection.begin();
+    m_open = m_beginError.ok();
+}
+
+Transaction::~Transaction() {
+    if (m_open)
+        m_connection.rollback();
+}
+
+DbError Transaction::commit() {
+    if (!m_open)
+        return m_beginError ? m_beginError
+                            : DbError(DbError::Kind::Other,
+                                      QStringLiteral("Transakcja nie jest otwarta."));
+    m_open = false;
+    return m_connection.commit();
+}

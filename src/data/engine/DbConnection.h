@@ -1,0 +1,77 @@
+#pragma once
+
+#include "data/engine/DbError.h"
+#include "data/engine/DbLocation.h"
+#include "data/engine/DbQuery.h"
+#include "data/engine/SqlStatement.h"
+
+#include <QSqlDatabase>
+#include <QString>
+
+// One named database of the program (the main database or a company's) over QtSql,
+// on SQLite or PostgreSQL. Statements run synchronously; every failure comes back as a
+// classified DbError and never throws.
+class DbConnection {
+public:
+    explicit DbConnection(const QString& connectionName);
+    ~DbConnection();
+    DbConnection(const DbConnection&) = delete;
+    DbConnection& operator=(const DbConnection&) = delete;
+
+    // The main database of a location, or the company stored under dir. With
+    // mustExist a missing database is an error instead of being created.
+    DbError openMain(const DbLocation& location, bool mustExist = true);
+    DbError openCompany(const DbLocation& location, const QString& dir, bool mustExist = true);
+    void close();
+
+    bool isOpen() const;
+    EngineKind engine() const { return m_engine; }
+    QString connectionName() const { return m_name; }
+    QString schema() const { return m_schema; }  // PostgreSQL only
+    QSqlDatabase database() const;
+
+    DbError execute(const SqlStatement& statement, int* rowsAffected = nullptr);
+    DbError select(const SqlStatement& statement, DbQuery* result);
+    // Runs an INSERT and gives back the key the engine assigned to keyField.
+    DbError insert(const SqlStatement& statement, const QString& keyField, qint64* key);
+
+    // Transactions nest by counting: only the outermost commit writes, and a rollback at
+    // any depth makes the whole transaction roll back. SQLite takes the write lock at the
+    // start so that two programs wait for each other instead of failing midway.
+    DbError begin();
+    DbError commit();
+    void rollback();
+    bool inTransaction() const { return m_depth > 0; }
+
+    static bool driverAvailable(EngineKind engine);
+    static QString quoteIdentifier(const QString& name);
+
+private:
+    DbError openSqliteFile(const QString& file, bool mustExist);
+    DbError openPostgres(const DbLocation& location, const QString& schema, bool mustExist);
+    DbError prepare(QSqlQuery& query, const SqlStatement& statement);
+    DbError error(const QSqlError& sqlError) const;
+
+    QString m_name;
+    EngineKind m_engine = EngineKind::Sqlite;
+    QString m_schema;
+    int m_depth = 0;
+    bool m_rollbackOnly = false;
+};
+
+// Rolls back unless committed: a write of several statements is one transaction.
+class Transaction {
+public:
+    explicit Transaction(DbConnection& connection);
+    ~Transaction();
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+
+    DbError beginError() const { return m_beginError; }
+    DbError commit();
+
+private:
+    DbConnection& m_connection;
+    DbError m_beginError;
+    bool m_open = false;
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "data/engine/DbConnection.h"
+
+// The contents every new company starts with: the company row, the supervisor account,
+// the dictionaries (with the fixed vehicle-kind structure the kilometre rates rely on),
+// the kilometre rates and the thirty empty notes.
+namespace CompanySeed {
+
+// The supervisor account and its first password.
+QString supervisorName();      // "ADMIN"
+QString supervisorPassword();  // "lotra"
+
+// Fills the empty tables of a new company; runs in the caller's transaction.
+DbError fill(DbConnection& company);
+
+}  // namespace CompanySeed
