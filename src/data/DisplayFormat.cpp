@@ -45,11 +45,9 @@ QString DisplayFormat::date(qint64 value) const {
     const qint64 year = value / 10000;
     const qint64 month = value / 100 % 100;
     const qint64 day = value % 100;
-    return QStringLiteral("%1%4%2%4%3")
-        .arg(day, 2, 10, QLatin1Char('0'))
-        .arg(month, 2, 10, QLatin1Char('0'))
-        .arg(year, 4, 10, QLatin1Char('0'))
-        .arg(m_dateSeparator);
+    auto two = [](qint64 n) { return QString::number(n).rightJustified(2, QLatin1Char('0')); };
+    return two(day) + m_dateSeparator + two(month) + m_dateSeparator +
+           QString::number(year).rightJustified(4, QLatin1Char('0'));
 }
 
 QString DisplayFormat::number(double value, int decimals) const {

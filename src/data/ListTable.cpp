@@ -134,6 +134,27 @@ DbError ListTable::read(DbQuery& query, EngineKind engine, ListTable* table) {
     return {};
 }
 
+ListTable ListTable::fromValues(const QStringList& fields, const QList<QVariantList>& rows) {
+    ListTable table;
+    table.m_columns.resize(size_t(fields.size()));
+    for (qsizetype c = 0; c < fields.size(); ++c)
+        table.m_columns[size_t(c)].name = fields.at(c).toUpper();
+    int r = 0;
+    for (const QVariantList& row : rows) {
+        for (qsizetype c = 0; c < fields.size(); ++c)
+            append(table.m_columns[size_t(c)], row.value(c), r);
+        ++r;
+    }
+    for (Column& column : table.m_columns) {
+        if (column.type == Type::Empty) {
+            column.type = Type::Number;
+            column.numbers.assign(size_t(r), 0.0);
+        }
+    }
+    table.m_rows = r;
+    return table;
+}
+
 QVariant ListTable::value(int row, int column) const {
     const Column& c = m_columns.at(column);
     if (c.nulls[row])

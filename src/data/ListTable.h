@@ -15,6 +15,9 @@ class DbQuery;
 // a list of a hundred thousand costs stays small.
 class ListTable {
 public:
+    // A table of given rows, each a list of values in field order (for computations that
+    // run on rows the program holds, and for tests).
+    static ListTable fromValues(const QStringList& fields, const QList<QVariantList>& rows);
     // Reads every row of an open result.
     static DbError read(DbQuery& query, EngineKind engine, ListTable* table);
 

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QStringList>
+
+// The commands of flotanor-cli. Each returns the process's exit status: 0 on success,
+// 1 for a wrong command line, 2 when the database refused.
+namespace CliCommands {
+
+int run(const QStringList& arguments);
+QString helpText();
+
+}  // namespace CliCommands
