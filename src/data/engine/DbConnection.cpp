@@ -44,7 +44,13 @@ QStringList placeholders(const QString& text) {
     return names;
 }
 
+int g_sqliteBusyTimeout = 15000;
+
 }  // namespace
+
+void DbConnection::setSqliteBusyTimeout(int milliseconds) {
+    g_sqliteBusyTimeout = milliseconds;
+}
 
 DbConnection::DbConnection(const QString& connectionName) : m_name(connectionName) {}
 
@@ -113,21 +119,24 @@ DbError DbConnection::openSqliteFile(const QString& file, bool mustExist) {
     if (mustExist && !QFileInfo::exists(file))
         return {DbError::Kind::CannotOpen,
                 QStringLiteral("Nie znaleziono pliku bazy danych %1").arg(file)};
-    QSqlDatabase db = QSqlDatabase::addDatabase(QString::fromLatin1(driverName(m_engine)), m_name);
-    db.setDatabaseName(file);
-    // Two programs on one file wait for each other's writes instead of failing.
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=15000"));
-    if (!db.open()) {
-        DbError result = error(db.lastError());
-        close();
-        return {DbError::Kind::CannotOpen, result.message(), result.nativeCode()};
+    DbError failed;
+    {
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QString::fromLatin1(driverName(m_engine)), m_name);
+        db.setDatabaseName(file);
+        // Two programs on one file wait for each other's writes instead of failing.
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(g_sqliteBusyTimeout));
+        if (!db.open()) {
+            const DbError result = error(db.lastError());
+            failed = {DbError::Kind::CannotOpen, result.message(), result.nativeCode()};
+        } else if (!PolishCollation::registerOn(db)) {
+            failed = {DbError::Kind::Other,
+                      QStringLiteral("Nie udało się zarejestrować porządku sortowania.")};
+        }
     }
-    if (!PolishCollation::registerOn(db)) {
+    if (failed)
         close();
-        return {DbError::Kind::Other,
-                QStringLiteral("Nie udało się zarejestrować porządku sortowania.")};
-    }
-    return {};
+    return failed;
 }
 
 DbError DbConnection::openPostgres(const DbLocation& location, const QString& schema,
@@ -137,27 +146,38 @@ DbError DbConnection::openPostgres(const DbLocation& location, const QString& sc
     if (!driverAvailable(m_engine))
         return {DbError::Kind::DriverMissing,
                 QStringLiteral("Brak sterownika bazy PostgreSQL (pakiet libqt6sql6-psql).")};
-    QSqlDatabase db = QSqlDatabase::addDatabase(QString::fromLatin1(driverName(m_engine)), m_name);
-    db.setHostName(location.host());
-    db.setPort(location.port());
-    db.setDatabaseName(location.database());
-    db.setUserName(location.user());
-    db.setPassword(location.password());
-    if (!location.connectOptions().isEmpty())
-        db.setConnectOptions(location.connectOptions());
-    if (!db.open()) {
-        DbError result = error(db.lastError());
+    DbError failed;
+    {
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QString::fromLatin1(driverName(m_engine)), m_name);
+        db.setHostName(location.host());
+        db.setPort(location.port());
+        db.setDatabaseName(location.database());
+        db.setUserName(location.user());
+        db.setPassword(location.password());
+        if (!location.connectOptions().isEmpty())
+            db.setConnectOptions(location.connectOptions());
+        if (!db.open()) {
+            const DbError result = error(db.lastError());
+            failed = {DbError::Kind::CannotOpen, result.message(), result.nativeCode()};
+        }
+    }
+    if (failed) {
         close();
-        return {DbError::Kind::CannotOpen, result.message(), result.nativeCode()};
+        return failed;
     }
     m_schema = schema;
     if (mustExist) {
-        DbQuery found;
         SqlStatement check(QStringLiteral(
             "SELECT 1 FROM information_schema.schemata WHERE schema_name = :SCHEMA"));
         check.bindText(QStringLiteral(":SCHEMA"), schema);
-        DbError failed = select(check, &found);
-        if (failed || !found.next()) {
+        bool exists = false;
+        {
+            DbQuery found;
+            failed = select(check, &found);
+            exists = failed.ok() && found.next();
+        }
+        if (!exists) {
             close();
             return failed ? failed
                           : DbError(DbError::Kind::CannotOpen,
@@ -165,14 +185,12 @@ DbError DbConnection::openPostgres(const DbLocation& location, const QString& sc
                                         .arg(location.displayText(), schema));
         }
     }
-    QSqlQuery setup(db);
-    if (!setup.exec(QStringLiteral("SET search_path TO ") + quoteIdentifier(schema)) ||
-        !setup.exec(QStringLiteral("SET client_min_messages TO warning"))) {
-        DbError result = error(setup.lastError());
+    failed = execute(SqlStatement(QStringLiteral("SET search_path TO ") + quoteIdentifier(schema)));
+    if (!failed)
+        failed = execute(SqlStatement(QStringLiteral("SET client_min_messages TO warning")));
+    if (failed)
         close();
-        return result;
-    }
-    return {};
+    return failed;
 }
 
 DbError DbConnection::prepare(QSqlQuery& query, const SqlStatement& statement) {

@@ -44,6 +44,9 @@ public:
     bool inTransaction() const { return m_depth > 0; }
 
     static bool driverAvailable(EngineKind engine);
+    // How long SQLite waits for another program's write before reporting the database
+    // busy; connections opened afterwards use it.
+    static void setSqliteBusyTimeout(int milliseconds);
     static QString quoteIdentifier(const QString& name);
 
 private:

@@ -10,4 +10,9 @@ QString personName(const QString& alias);
 // A vehicle as lists show it: "NRREJ MARKA", empty when there is none.
 QString vehicleName(const QString& alias);
 
+// Names every plain column of a statement's select list ("p.NREW" becomes
+// "p.NREW AS NREW"): SQLite resolves ORDER BY names against output names only when they
+// are given explicitly, and two joined tables often share a field name.
+QString withColumnNames(const QString& statement);
+
 }  // namespace ListSql

@@ -1,3 +1,4 @@
+#include "data/registers/ListSql.h"
 #include "data/registers/RegisterBuilders.h"
 #include "data/registers/RegisterDescriptor.h"
 
@@ -27,6 +28,8 @@ const QList<RegisterDescriptor>& all() {
     static const QList<RegisterDescriptor> registers = [] {
         QList<RegisterDescriptor> list = financeAndFleetRegisters();
         list.append(fuelTimeAndDictionaryRegisters());
+        for (RegisterDescriptor& d : list)
+            d.listTemplate = ListSql::withColumnNames(d.listTemplate);
         Q_ASSERT(list.size() == kRegisterCount);
         for (int i = 0; i < list.size(); ++i)
             Q_ASSERT(int(list.at(i).id) == i);

@@ -1,0 +1,1 @@
+# pure logic tests of src/data (no database)
