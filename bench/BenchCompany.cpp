@@ -19,30 +19,35 @@ DbError fill(DbConnection& company, const Size& size) {
     std::mt19937 random(20241231);
     auto pick = [&random](int n) { return int(random() % unsigned(n)); };
     const QDate start(2021, 1, 1);
-    const char* kinds[] = {"Paliwo", "Naprawa", "Myjnia", "Parking", "Opłaty drogowe", "Serwis okresowy"};
-    const char* makes[] = {"Norvik Vento 1.6", "Baltar Cargo 2.2D", "Orsa Trak 12t", "Kestrel City 1.0"};
+    const char* kinds[] = {"Paliwo",  "Naprawa",        "Myjnia",
+                           "Parking", "Opłaty drogowe", "Serwis okresowy"};
+    const char* makes[] = {"Norvik Vento 1.6", "Baltar Cargo 2.2D", "Orsa Trak 12t",
+                           "Kestrel City 1.0"};
 
     Transaction transaction(company);
     if (transaction.beginError())
         return transaction.beginError();
     for (int p = 0; p < 50; ++p) {
-        if (DbError e = insertRow(company, QStringLiteral("osobowa"),
-                                  {{QStringLiteral("NREW"), QStringLiteral("P%1").arg(p, 3, 10, QLatin1Char('0'))},
-                                   {QStringLiteral("NAZWISKO"), QStringLiteral("Kierowca%1").arg(p)},
-                                   {QStringLiteral("IMIE"), QStringLiteral("Jan")}}))
+        if (DbError e = insertRow(
+                company, QStringLiteral("osobowa"),
+                {{QStringLiteral("NREW"), QStringLiteral("P%1").arg(p, 3, 10, QLatin1Char('0'))},
+                 {QStringLiteral("NAZWISKO"), QStringLiteral("Kierowca%1").arg(p)},
+                 {QStringLiteral("IMIE"), QStringLiteral("Jan")}}))
             return e;
     }
     QList<qint64> vehicles;
     for (int v = 0; v < size.vehicles; ++v) {
         qint64 key = 0;
-        if (DbError e = insertRow(company, QStringLiteral("pojazdy"),
-                                  {{QStringLiteral("NRREJ"), QStringLiteral("WB %1").arg(10000 + v)},
-                                   {QStringLiteral("MARKA"), QString::fromUtf8(makes[v % 4])},
-                                   {QStringLiteral("RODZAJ"), 1 + v % 4},
-                                   {QStringLiteral("POJEMNOSC"), 800 + 10 * pick(120)},
-                                   {QStringLiteral("IDKIEROWCY"), QStringLiteral("P%1").arg(v % 50, 3, 10, QLatin1Char('0'))},
-                                   {QStringLiteral("STATUS"), 0}},
-                                  &key))
+        if (DbError e =
+                insertRow(company, QStringLiteral("pojazdy"),
+                          {{QStringLiteral("NRREJ"), QStringLiteral("WB %1").arg(10000 + v)},
+                           {QStringLiteral("MARKA"), QString::fromUtf8(makes[v % 4])},
+                           {QStringLiteral("RODZAJ"), 1 + v % 4},
+                           {QStringLiteral("POJEMNOSC"), 800 + 10 * pick(120)},
+                           {QStringLiteral("IDKIEROWCY"),
+                            QStringLiteral("P%1").arg(v % 50, 3, 10, QLatin1Char('0'))},
+                           {QStringLiteral("STATUS"), 0}},
+                          &key))
             return e;
         vehicles << key;
     }
@@ -60,7 +65,8 @@ DbError fill(DbConnection& company, const Size& size) {
                  {QStringLiteral("WARTVAT"), gross - net},
                  {QStringLiteral("WARTBRUTTO"), gross},
                  {QStringLiteral("CZYVAT"), QStringLiteral("T")},
-                 {QStringLiteral("IDKIEROWCY"), QStringLiteral("P%1").arg(pick(50), 3, 10, QLatin1Char('0'))},
+                 {QStringLiteral("IDKIEROWCY"),
+                  QStringLiteral("P%1").arg(pick(50), 3, 10, QLatin1Char('0'))},
                  {QStringLiteral("ISFUEL"), c % 3 == 0 ? QStringLiteral("T") : QStringLiteral("N")},
                  {QStringLiteral("FUEL"), c % 3 == 0 ? 30.0 + pick(40) : 0.0}}))
             return e;
@@ -71,23 +77,26 @@ DbError fill(DbConnection& company, const Size& size) {
         double reading = 10000 + pick(50000);
         for (int r = 0; r < perVehicle; ++r) {
             reading += 300 + pick(400);
-            if (DbError e = insertRow(company, QStringLiteral("zuzycie"),
-                                      {{QStringLiteral("IDPOJAZD"), vehicle},
-                                       {QStringLiteral("DATA"), dateNumber(start.addDays(r * 17 + pick(10)))},
-                                       {QStringLiteral("BAK"), 5.0 + pick(10)},
-                                       {QStringLiteral("TANKOWANIE"), 30.0 + pick(20)},
-                                       {QStringLiteral("LICZNIK"), reading}}))
+            if (DbError e = insertRow(
+                    company, QStringLiteral("zuzycie"),
+                    {{QStringLiteral("IDPOJAZD"), vehicle},
+                     {QStringLiteral("DATA"), dateNumber(start.addDays(r * 17 + pick(10)))},
+                     {QStringLiteral("BAK"), 5.0 + pick(10)},
+                     {QStringLiteral("TANKOWANIE"), 30.0 + pick(20)},
+                     {QStringLiteral("LICZNIK"), reading}}))
                 return e;
         }
     }
     for (int t = 0; t < size.trips; ++t) {
-        if (DbError e = insertRow(company, QStringLiteral("przejazdy"),
-                                  {{QStringLiteral("IDPOJAZD"), vehicles[pick(int(vehicles.size()))]},
-                                   {QStringLiteral("DATA"), dateNumber(start.addDays(pick(1800)))},
-                                   {QStringLiteral("CELWYJAZDU"), QStringLiteral("Spotkanie z klientem")},
-                                   {QStringLiteral("TRASA"), QStringLiteral("Trasa %1").arg(pick(100))},
-                                   {QStringLiteral("ODLEGLOSC"), 5.0 + pick(500)},
-                                   {QStringLiteral("IDKIEROWCY"), QStringLiteral("P%1").arg(pick(50), 3, 10, QLatin1Char('0'))}}))
+        if (DbError e =
+                insertRow(company, QStringLiteral("przejazdy"),
+                          {{QStringLiteral("IDPOJAZD"), vehicles[pick(int(vehicles.size()))]},
+                           {QStringLiteral("DATA"), dateNumber(start.addDays(pick(1800)))},
+                           {QStringLiteral("CELWYJAZDU"), QStringLiteral("Spotkanie z klientem")},
+                           {QStringLiteral("TRASA"), QStringLiteral("Trasa %1").arg(pick(100))},
+                           {QStringLiteral("ODLEGLOSC"), 5.0 + pick(500)},
+                           {QStringLiteral("IDKIEROWCY"),
+                            QStringLiteral("P%1").arg(pick(50), 3, 10, QLatin1Char('0'))}}))
             return e;
     }
     return transaction.commit();

@@ -31,8 +31,8 @@ double bestMs(F&& run) {
 }
 
 void print(const char* name, int rows, double bare, double module) {
-    std::printf("%-40s %7d rows  bare %9.1f ms  data module %9.1f ms  ratio %5.2f\n", name, rows, bare,
-                module, module / bare);
+    std::printf("%-40s %7d rows  bare %9.1f ms  data module %9.1f ms  ratio %5.2f\n", name, rows,
+                bare, module, module / bare);
 }
 
 // The bare engine: the statement run and every row stepped with every field read.
@@ -66,14 +66,16 @@ int main(int argc, char* argv[]) {
     if (!location)
         return 1;
     if (args.contains(QStringLiteral("--fresh")) || !DatabaseCreator::databaseExists(*location)) {
-        std::printf("Generating the benchmark company in %s ...\n", qPrintable(location->displayText()));
+        std::printf("Generating the benchmark company in %s ...\n",
+                    qPrintable(location->displayText()));
         if (!location->isPostgres())
             QDir(location->directory()).removeRecursively();
         QElapsedTimer timer;
         timer.start();
         CreateResult result = DatabaseCreator::createDatabase(*location, true);
         if (result.ok)
-            result = DatabaseCreator::addCompany(*location, QStringLiteral("Duża firma"), QStringLiteral("bench"));
+            result = DatabaseCreator::addCompany(*location, QStringLiteral("Duża firma"),
+                                                 QStringLiteral("bench"));
         if (!result.ok) {
             std::fprintf(stderr, "%s\n", qPrintable(result.message));
             return 1;
@@ -108,7 +110,8 @@ int main(int argc, char* argv[]) {
     };
     const Case cases[] = {
         {"costs, by date", RegisterId::Koszty, QStringLiteral("DATA"), true},
-        {"costs, by kind of expense (Polish order)", RegisterId::Koszty, QStringLiteral("RODZWYD"), true},
+        {"costs, by kind of expense (Polish order)", RegisterId::Koszty, QStringLiteral("RODZWYD"),
+         true},
         {"costs, by driver descending", RegisterId::Koszty, QStringLiteral("NAZWISKO"), false},
         {"trips with rates, by date", RegisterId::Przejazdy, QStringLiteral("DATA"), true},
         {"continuous consumption, all vehicles", RegisterId::Zuzycie, QString(), true},
@@ -137,8 +140,8 @@ int main(int argc, char* argv[]) {
         database.filter(RegisterId::Koszty).sortField = QStringLiteral("DATA");
         database.refreshList(RegisterId::Koszty, model);
         const double sheetMs = bestMs([&] { (void)model.sheet(); });
-        std::printf("%-40s %7d rows  displayed texts of every cell %9.1f ms\n", "costs, sheet", model.rowCount(),
-                    sheetMs);
+        std::printf("%-40s %7d rows  displayed texts of every cell %9.1f ms\n", "costs, sheet",
+                    model.rowCount(), sheetMs);
     }
     return 0;
 }

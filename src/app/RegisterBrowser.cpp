@@ -55,5 +55,6 @@ void RegisterBrowser::showRegister(int index) {
     m_grid->setModel(model.get());
     m_model = std::move(model);
     m_grid->resizeColumnsToContents();
-    statusBar()->showMessage(QStringLiteral("%1: %2 pozycji").arg(Registers::get(id).caption).arg(m_model->rowCount()));
+    statusBar()->showMessage(
+        QStringLiteral("%1: %2 pozycji").arg(Registers::get(id).caption).arg(m_model->rowCount()));
 }

@@ -35,7 +35,8 @@ int main(int argc, char* argv[]) {
     parser.addHelpOption();
     parser.addOption({QStringLiteral("location"), QStringLiteral("Lokalizacja bazy danych."),
                       QStringLiteral("LOKALIZACJA")});
-    parser.addOption({QStringLiteral("company"), QStringLiteral("Katalog firmy."), QStringLiteral("KATALOG")});
+    parser.addOption(
+        {QStringLiteral("company"), QStringLiteral("Katalog firmy."), QStringLiteral("KATALOG")});
     parser.process(app);
 
     WidgetMessages messages;

@@ -10,7 +10,7 @@
 class CliArguments {
 public:
     CliArguments(const QStringList& words, const QStringList& valueOptions,
-                  const QStringList& flagOptions);
+                 const QStringList& flagOptions);
 
     bool ok() const { return m_error.isEmpty(); }
     QString error() const { return m_error; }

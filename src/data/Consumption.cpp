@@ -68,8 +68,9 @@ Summary summarize(RegisterId id, const ListTable& rows) {
         const double lastReading = rows.number(n - 1, readingColumn);
         const double distance = lastReading - firstReading;
         if (distance > 0)
-            summary.average = (total - rows.number(n - 1, fuelColumn) - rows.number(n - 1, tankColumn)) /
-                              distance * 100.0;
+            summary.average =
+                (total - rows.number(n - 1, fuelColumn) - rows.number(n - 1, tankColumn)) /
+                distance * 100.0;
         return summary;
     }
     const int workedColumn = rows.fieldIndex(u"PRZEBIEG");

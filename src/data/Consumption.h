@@ -28,8 +28,8 @@ Summary summarize(RegisterId id, const ListTable& rows);
 // One refuelling of a vehicle and day: the continuous register keeps the tank before
 // refuelling in first, the others the distance or hours covered.
 struct Refuelling {
-    double first = 0.0;  // BAK, or PRZEBIEG
-    double fuel = 0.0;   // TANKOWANIE
+    double first = 0.0;    // BAK, or PRZEBIEG
+    double fuel = 0.0;     // TANKOWANIE
     double reading = 0.0;  // LICZNIK
 };
 

@@ -25,7 +25,8 @@ std::optional<double> toNumber(const QVariant& value) {
     if (value.isNull() || !value.isValid())
         return std::nullopt;
     bool ok = false;
-    const double d = isNumeric(value) ? value.toDouble(&ok) : value.toString().trimmed().toDouble(&ok);
+    const double d =
+        isNumeric(value) ? value.toDouble(&ok) : value.toString().trimmed().toDouble(&ok);
     if (!ok || !std::isfinite(d))
         return std::nullopt;
     return d;
@@ -70,13 +71,20 @@ QString DisplayFormat::time(qint64 value) const {
 
 QString DisplayFormat::statusName(qint64 status) {
     switch (status) {
-        case 0: return QStringLiteral("Aktywny");
-        case 1: return QStringLiteral("Nieaktywny");
-        case 2: return QStringLiteral("Sprzedany");
-        case 3: return QStringLiteral("W naprawie");
-        case 4: return QStringLiteral("Zniszczony");
-        case 5: return QStringLiteral("Inne");
-        default: return {};
+        case 0:
+            return QStringLiteral("Aktywny");
+        case 1:
+            return QStringLiteral("Nieaktywny");
+        case 2:
+            return QStringLiteral("Sprzedany");
+        case 3:
+            return QStringLiteral("W naprawie");
+        case 4:
+            return QStringLiteral("Zniszczony");
+        case 5:
+            return QStringLiteral("Inne");
+        default:
+            return {};
     }
 }
 
@@ -130,7 +138,7 @@ QString DisplayFormat::text(Conversion conversion, const QVariant& value) const 
             return value.toString() == QLatin1String("T") ? QStringLiteral("+") : QString();
         case Conversion::VatFlag:
             return value.toString() == QLatin1String("T") ? QStringLiteral("Tak")
-                                                           : QStringLiteral("Nie");
+                                                          : QStringLiteral("Nie");
         case Conversion::Status: {
             const auto d = toNumber(value);
             return d && *d == std::trunc(*d) ? statusName(qint64(*d)) : QString();

@@ -19,9 +19,9 @@ public:
     QString text(Conversion conversion, const QVariant& value) const;
 
     // The pieces, for code that formats values it computed itself.
-    QString date(qint64 yyyymmdd) const;           // empty unless eight digits
+    QString date(qint64 yyyymmdd) const;               // empty unless eight digits
     QString number(double value, int decimals) const;  // "0.00" pattern, no grouping
-    QString plain(const QVariant& value) const;    // a value with no conversion
+    QString plain(const QVariant& value) const;        // a value with no conversion
     QString time(qint64 hhmm) const;
     static QString statusName(qint64 status);
 

@@ -6,7 +6,8 @@
 QStringList DistanceTable::places(const QString& field) {
     QStringList list;
     DbQuery rows;
-    const SqlStatement statement(QStringLiteral("SELECT %1 FROM odleglosci GROUP BY %1 ORDER BY %1").arg(field));
+    const SqlStatement statement(
+        QStringLiteral("SELECT %1 FROM odleglosci GROUP BY %1 ORDER BY %1").arg(field));
     if (DbError error = m_main.select(statement, &rows)) {
         m_report.report(error, 0);
         return list;
@@ -25,7 +26,8 @@ QStringList DistanceTable::destinations() {
 }
 
 std::optional<double> DistanceTable::distance(const QString& from, const QString& to) {
-    SqlStatement statement(QStringLiteral("SELECT KM FROM odleglosci WHERE M1 = :PARAM0 AND M2 = :PARAM1"));
+    SqlStatement statement(
+        QStringLiteral("SELECT KM FROM odleglosci WHERE M1 = :PARAM0 AND M2 = :PARAM1"));
     statement.bindText(QStringLiteral(":PARAM0"), from);
     statement.bindText(QStringLiteral(":PARAM1"), to);
     DbQuery rows;

@@ -28,7 +28,8 @@ void append(const QString& text) {
         return;
     QString entry = line(QDateTime::currentDateTime(), text);
     // One entry is one line, also when the engine's message has several.
-    entry.replace(QStringLiteral("\r\n"), QStringLiteral(" ")).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    entry.replace(QStringLiteral("\r\n"), QStringLiteral(" "))
+        .replace(QLatin1Char('\n'), QLatin1Char(' '));
     log.write(entry.toUtf8() + "\r\n");
 }
 

@@ -20,7 +20,9 @@ public:
 
     static QString title() { return QStringLiteral("Błąd bazy danych"); }
     static QString lockedMessage();
-    static QString prefix() { return QStringLiteral("Wystąpił nieoczekiwany błąd. Orginalny komunikat:"); }
+    static QString prefix() {
+        return QStringLiteral("Wystąpił nieoczekiwany błąd. Orginalny komunikat:");
+    }
 
 private:
     void show(const QString& text);

@@ -19,11 +19,13 @@ Clause period(PeriodKind kind, qint64 lo, qint64 hi, bool inclusive) {
         case PeriodKind::None:
             break;
         case PeriodKind::Date:
-            clause.text = QStringLiteral("AND ") + between(QStringLiteral("DATA"), lo, hi, inclusive);
+            clause.text =
+                QStringLiteral("AND ") + between(QStringLiteral("DATA"), lo, hi, inclusive);
             break;
         case PeriodKind::RepairDate:
             // Planned repairs without a date belong to every period.
-            clause.text = QStringLiteral("AND ((") + between(QStringLiteral("DATA"), lo, hi, inclusive) +
+            clause.text = QStringLiteral("AND ((") +
+                          between(QStringLiteral("DATA"), lo, hi, inclusive) +
                           QStringLiteral(") OR (DATA = 0))");
             break;
         case PeriodKind::FromTo: {
@@ -40,7 +42,8 @@ Clause period(PeriodKind kind, qint64 lo, qint64 hi, bool inclusive) {
                           QStringLiteral("))");
             break;
         case PeriodKind::RoadCard:
-            clause.text = QStringLiteral("AND ") + between(QStringLiteral("DATAWYST"), lo, hi, inclusive);
+            clause.text =
+                QStringLiteral("AND ") + between(QStringLiteral("DATAWYST"), lo, hi, inclusive);
             break;
     }
     return clause;

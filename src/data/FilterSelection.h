@@ -11,10 +11,10 @@ struct FilterSelection {
 
     Period period = Period::All;
     int year = 0;
-    int month = 0;     // 1..12, 0 for the whole year
-    qint64 from = 0;   // YYYYMMDD, 0 for an open start
-    qint64 to = 0;     // YYYYMMDD, 0 for an open end
-    QString vehicle;   // registration number; empty for every vehicle
+    int month = 0;    // 1..12, 0 for the whole year
+    qint64 from = 0;  // YYYYMMDD, 0 for an open start
+    qint64 to = 0;    // YYYYMMDD, 0 for an open end
+    QString vehicle;  // registration number; empty for every vehicle
     bool fuelOnly = false;
     std::optional<qint64> costCentre;  // KOD of a cost centre
     std::optional<qint64> roadCard;    // IDDROGOWA; an empty choice writes no clause

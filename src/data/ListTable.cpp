@@ -12,9 +12,9 @@ namespace {
 constexpr int kInternLimit = 4096;
 
 bool isInteger(int typeId) {
-    return typeId == QMetaType::Int || typeId == QMetaType::LongLong ||
-           typeId == QMetaType::UInt || typeId == QMetaType::ULongLong ||
-           typeId == QMetaType::Short || typeId == QMetaType::UShort;
+    return typeId == QMetaType::Int || typeId == QMetaType::LongLong || typeId == QMetaType::UInt ||
+           typeId == QMetaType::ULongLong || typeId == QMetaType::Short ||
+           typeId == QMetaType::UShort;
 }
 
 bool isFloating(int typeId) {
@@ -55,8 +55,8 @@ void ListTable::append(Column& column, const QVariant& value, int row) {
     const int typeId = value.typeId();
     if (!null && column.type == Type::Empty) {
         // The first value decides the column's storage; the rows before were NULL.
-        column.type = isInteger(typeId)    ? Type::Integer
-                      : isFloating(typeId) ? Type::Number
+        column.type = isInteger(typeId)              ? Type::Integer
+                      : isFloating(typeId)           ? Type::Number
                       : typeId == QMetaType::QString ? Type::Text
                                                      : Type::Variant;
         if (column.type == Type::Text)
@@ -67,10 +67,11 @@ void ListTable::append(Column& column, const QVariant& value, int row) {
             column.numbers.assign(row, 0.0);
     }
     if (!null) {
-        const bool fits = (column.type == Type::Integer && isInteger(typeId)) ||
-                          (column.type == Type::Number && (isFloating(typeId) || isInteger(typeId))) ||
-                          (column.type == Type::Text && typeId == QMetaType::QString) ||
-                          column.type == Type::Variant;
+        const bool fits =
+            (column.type == Type::Integer && isInteger(typeId)) ||
+            (column.type == Type::Number && (isFloating(typeId) || isInteger(typeId))) ||
+            (column.type == Type::Text && typeId == QMetaType::QString) ||
+            column.type == Type::Variant;
         if (column.type == Type::Integer && isFloating(typeId))
             column.type = Type::Number;  // a number column whose first values were whole
         else if (!fits)

@@ -8,22 +8,29 @@
 
 qint64 Lookups::errorCode(const QString& code) {
     static const QHash<QString, qint64> codes = {
-        {QStringLiteral("RDPOJ"), 46},     {QStringLiteral("RDWYD"), 181800},
-        {QStringLiteral("STVAT"), 70},     {QStringLiteral("RDPLA"), 80},
-        {QStringLiteral("RTERM"), 55046},  {QStringLiteral("RODOP"), 55101},
-        {QStringLiteral("ROZOP"), 55100},  {QStringLiteral("RPRAC"), 56101},
-        {QStringLiteral("FLOTA"), 111901}, {QStringLiteral("CKKOD"), 122111},
+        {QStringLiteral("RDPOJ"), 46},
+        {QStringLiteral("RDWYD"), 181800},
+        {QStringLiteral("STVAT"), 70},
+        {QStringLiteral("RDPLA"), 80},
+        {QStringLiteral("RTERM"), 55046},
+        {QStringLiteral("RODOP"), 55101},
+        {QStringLiteral("ROZOP"), 55100},
+        {QStringLiteral("RPRAC"), 56101},
+        {QStringLiteral("FLOTA"), 111901},
+        {QStringLiteral("CKKOD"), 122111},
         {QStringLiteral("RDPAL"), 121910},
         // Lists that had no code of their own.
-        {QStringLiteral("KONTR"), 181801}, {QStringLiteral("TYPZA"), 181802},
-        {QStringLiteral("PMIEJ"), 181803}, {QStringLiteral("CZESC"), 181804},
+        {QStringLiteral("KONTR"), 181801},
+        {QStringLiteral("TYPZA"), 181802},
+        {QStringLiteral("PMIEJ"), 181803},
+        {QStringLiteral("CZESC"), 181804},
     };
     return codes.value(code, 181805);
 }
 
 QList<LookupEntry> Lookups::run(const QString& sql,
-                                const QList<std::pair<QString, QVariant>>& binds,
-                                qint64 code, bool report) {
+                                const QList<std::pair<QString, QVariant>>& binds, qint64 code,
+                                bool report) {
     SqlStatement statement(sql);
     for (const auto& [name, value] : binds)
         statement.bind(name, value);
@@ -51,9 +58,10 @@ QList<LookupEntry> Lookups::dictionary(const QString& code) {
         order = QStringLiteral("OPIS");
     else if (code == QLatin1String("STVAT"))
         order = QStringLiteral("OPIS DESC");
-    return run(QStringLiteral("SELECT KOD, OPIS, UZUP1 FROM slowniki WHERE IDSLOWNIK = :CODE ORDER BY ") +
-                   order + QStringLiteral(", KOD"),
-               {{QStringLiteral(":CODE"), code}}, errorCode(code), true);
+    return run(
+        QStringLiteral("SELECT KOD, OPIS, UZUP1 FROM slowniki WHERE IDSLOWNIK = :CODE ORDER BY ") +
+            order + QStringLiteral(", KOD"),
+        {{QStringLiteral(":CODE"), code}}, errorCode(code), true);
 }
 
 QList<LookupEntry> Lookups::persons() {
@@ -80,14 +88,16 @@ QList<LookupEntry> Lookups::vehicles() {
 }
 
 QList<LookupEntry> Lookups::fuelCards() {
-    return run(QStringLiteral("SELECT IDKARTY, IDKARTY || ' ' || COALESCE(NAZWA, '') FROM kpaliwowe "
-                              "ORDER BY IDKARTY"),
-               {}, 81, true);
+    return run(
+        QStringLiteral("SELECT IDKARTY, IDKARTY || ' ' || COALESCE(NAZWA, '') FROM kpaliwowe "
+                       "ORDER BY IDKARTY"),
+        {}, 81, true);
 }
 
 QList<LookupEntry> Lookups::roadCards() {
-    return run(QStringLiteral("SELECT IDDROGOWA, NRKARTY FROM kartydrogowe ORDER BY NRKARTY, IDDROGOWA"),
-               {}, 141202, true);
+    return run(
+        QStringLiteral("SELECT IDDROGOWA, NRKARTY FROM kartydrogowe ORDER BY NRKARTY, IDDROGOWA"),
+        {}, 141202, true);
 }
 
 QStringList Lookups::registrations() {
@@ -101,7 +111,8 @@ QStringList Lookups::registrations() {
 QStringList Lookups::suggestions(const QString& code) {
     QStringList list;
     for (const LookupEntry& entry :
-         run(QStringLiteral("SELECT OPIS, OPIS FROM slowniki WHERE IDSLOWNIK = :CODE ORDER BY OPIS"),
+         run(QStringLiteral(
+                 "SELECT OPIS, OPIS FROM slowniki WHERE IDSLOWNIK = :CODE ORDER BY OPIS"),
              {{QStringLiteral(":CODE"), code}}, 0, false))
         list << entry.text;
     return list;

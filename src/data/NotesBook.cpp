@@ -5,8 +5,8 @@
 
 bool NotesBook::load(DbConnection& company, ErrorReport& report) {
     DbQuery rows;
-    if (DbError error =
-            company.select(SqlStatement(QStringLiteral("SELECT * FROM notatki ORDER BY IDNOTATKI")), &rows)) {
+    if (DbError error = company.select(
+            SqlStatement(QStringLiteral("SELECT * FROM notatki ORDER BY IDNOTATKI")), &rows)) {
         report.report(error, 23);
         return false;
     }
@@ -27,9 +27,9 @@ bool NotesBook::save(DbConnection& company, ErrorReport& report) {
     if (!error)
         error = company.execute(SqlStatement(QStringLiteral("DELETE FROM notatki")));
     for (int i = 0; i < kCount && !error; ++i) {
-        SqlStatement insert(
-            QStringLiteral("INSERT INTO notatki (IDNOTATKI,DATA,OPIS,RESERVED) VALUES(%1,:PARAM0,:PARAM1,:PARAM2)")
-                .arg(i + 1));
+        SqlStatement insert(QStringLiteral("INSERT INTO notatki (IDNOTATKI,DATA,OPIS,RESERVED) "
+                                           "VALUES(%1,:PARAM0,:PARAM1,:PARAM2)")
+                                .arg(i + 1));
         const Note& note = m_notes[size_t(i)];
         insert.bindText(QStringLiteral(":PARAM0"), note.date.left(10));
         insert.bindText(QStringLiteral(":PARAM1"), note.text.left(255));

@@ -56,7 +56,8 @@ bool TmyDataBase::openCompany(const DbLocation& location, const QString& dir, in
     m_lpg = false;
     resetFilters(currentYear);
 
-    SqlStatement kinds(QStringLiteral("SELECT OPIS FROM slowniki WHERE IDSLOWNIK = :CODE ORDER BY KOD"));
+    SqlStatement kinds(
+        QStringLiteral("SELECT OPIS FROM slowniki WHERE IDSLOWNIK = :CODE ORDER BY KOD"));
     kinds.bindText(QStringLiteral(":CODE"), QStringLiteral("RDPOJ"));
     DbQuery rows;
     m_kindTexts = QStringList{QString()};
@@ -136,7 +137,8 @@ VehicleInfo TmyDataBase::applySelection(const FilterSelection& selection) {
     }
     FilterState& costs = m_filters[size_t(RegisterId::Koszty)];
     costs.fuelOnly = selection.fuelOnly ? FilterClauses::fuelOnly() : Clause();
-    costs.costCentre = selection.costCentre ? FilterClauses::costCentre(*selection.costCentre) : Clause();
+    costs.costCentre =
+        selection.costCentre ? FilterClauses::costCentre(*selection.costCentre) : Clause();
     costs.roadCard = selection.roadCard ? FilterClauses::roadCard(*selection.roadCard) : Clause();
     return vehicle;
 }
@@ -261,8 +263,9 @@ TmyDataBase::Existence TmyDataBase::exists(const QString& table, const QString& 
     if (!def || !def->field(field))
         return Existence::Failed;
     DbQuery rows;
-    const SqlStatement statement(
-        QStringLiteral("SELECT COUNT(*) FROM %1 WHERE %2 = %3").arg(def->name, def->field(field)->name).arg(value));
+    const SqlStatement statement(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE %2 = %3")
+                                     .arg(def->name, def->field(field)->name)
+                                     .arg(value));
     if (DbError error = m_company.select(statement, &rows)) {
         m_report.report(error, 0);
         return Existence::Failed;
@@ -275,8 +278,8 @@ TmyDataBase::Existence TmyDataBase::exists(const QString& table, const QString& 
     const TableDef* def = Schema::companyTable(table);
     if (!def || !def->field(field))
         return Existence::Failed;
-    SqlStatement statement(
-        QStringLiteral("SELECT COUNT(*) FROM %1 WHERE %2 = :KEY").arg(def->name, def->field(field)->name));
+    SqlStatement statement(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE %2 = :KEY")
+                               .arg(def->name, def->field(field)->name));
     statement.bindText(QStringLiteral(":KEY"), value);
     DbQuery rows;
     if (DbError error = m_company.select(statement, &rows)) {
@@ -288,10 +291,11 @@ TmyDataBase::Existence TmyDataBase::exists(const QString& table, const QString& 
 
 TmyDataBase::Existence TmyDataBase::refuellingExists(RegisterId id, qint64 vehicle, qint64 date) {
     DbQuery rows;
-    const SqlStatement statement(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE DATA = %2 AND IDPOJAZD = %3")
-                                     .arg(tableOf(id))
-                                     .arg(date)
-                                     .arg(vehicle));
+    const SqlStatement statement(
+        QStringLiteral("SELECT COUNT(*) FROM %1 WHERE DATA = %2 AND IDPOJAZD = %3")
+            .arg(tableOf(id))
+            .arg(date)
+            .arg(vehicle));
     if (DbError error = m_company.select(statement, &rows)) {
         m_report.report(error, 0);
         return Existence::Failed;
@@ -301,21 +305,26 @@ TmyDataBase::Existence TmyDataBase::refuellingExists(RegisterId id, qint64 vehic
 
 bool TmyDataBase::mergeRefuelling(RegisterId id, qint64 vehicle, qint64 date,
                                   const Consumption::Refuelling& added) {
-    const qint64 code = id == RegisterId::Zuzycie ? 801 : id == RegisterId::ZuzycieKm ? 962035 : 972035;
+    const qint64 code = id == RegisterId::Zuzycie     ? 801
+                        : id == RegisterId::ZuzycieKm ? 962035
+                                                      : 972035;
     const QString table = tableOf(id);
-    const QString first = id == RegisterId::Zuzycie ? QStringLiteral("BAK") : QStringLiteral("PRZEBIEG");
+    const QString first =
+        id == RegisterId::Zuzycie ? QStringLiteral("BAK") : QStringLiteral("PRZEBIEG");
     Transaction transaction(m_company);
     DbError error = transaction.beginError();
     DbQuery rows;
     if (!error)
-        error = m_company.select(SqlStatement(QStringLiteral("SELECT * FROM %1 WHERE DATA = %2 AND IDPOJAZD = %3")
-                                                  .arg(table)
-                                                  .arg(date)
-                                                  .arg(vehicle)),
-                                 &rows);
+        error = m_company.select(
+            SqlStatement(QStringLiteral("SELECT * FROM %1 WHERE DATA = %2 AND IDPOJAZD = %3")
+                             .arg(table)
+                             .arg(date)
+                             .arg(vehicle)),
+            &rows);
     if (!error && !rows.next())
-        error = DbError(DbError::Kind::Other,
-                        QStringLiteral("Nie znaleziono tankowania pojazdu z dnia %1 do połączenia.").arg(date));
+        error = DbError(
+            DbError::Kind::Other,
+            QStringLiteral("Nie znaleziono tankowania pojazdu z dnia %1 do połączenia.").arg(date));
     if (!error) {
         const Consumption::Refuelling existing{rows.number(first), rows.number(u"TANKOWANIE"),
                                                rows.number(u"LICZNIK")};
@@ -343,10 +352,12 @@ bool TmyDataBase::mergeRefuelling(RegisterId id, qint64 vehicle, qint64 date,
 
 std::optional<double> TmyDataBase::lastDistanceReading(qint64 date) {
     const FilterState& state = filter(RegisterId::ZuzycieKm);
-    SqlStatement statement(QStringLiteral("SELECT DATA, LICZNIK FROM %1 WHERE 1 = 1 %2 AND DATA < %3 %4 ORDER BY DATA DESC")
-                               .arg(tableOf(RegisterId::ZuzycieKm), state.vehicle.text)
-                               .arg(date)
-                               .arg(state.report.text));
+    SqlStatement statement(
+        QStringLiteral(
+            "SELECT DATA, LICZNIK FROM %1 WHERE 1 = 1 %2 AND DATA < %3 %4 ORDER BY DATA DESC")
+            .arg(tableOf(RegisterId::ZuzycieKm), state.vehicle.text)
+            .arg(date)
+            .arg(state.report.text));
     for (const Clause* clause : {&state.vehicle, &state.report}) {
         for (const auto& [name, value] : clause->bindings)
             statement.bind(name, value);
@@ -365,8 +376,8 @@ bool TmyDataBase::deleteRecord(RegisterId id, const QStringList& keyValues) {
     const RegisterDescriptor& d = Registers::get(id);
     if (keyValues.size() != d.keyFields.size())
         return false;
-    SqlTemplate statement = SqlTemplate::parse(
-        d.isConsumption() ? d.deleteTemplate.arg(tableOf(id)) : d.deleteTemplate);
+    SqlTemplate statement = SqlTemplate::parse(d.isConsumption() ? d.deleteTemplate.arg(tableOf(id))
+                                                                 : d.deleteTemplate);
     const TableDef* table = Schema::companyTable(tableOf(id));
     const QList<int> runs = statement.slotRuns();
     int run = 0;
@@ -390,8 +401,9 @@ bool TmyDataBase::deleteRecord(RegisterId id, const QStringList& keyValues) {
 
 std::optional<VehicleInfo> TmyDataBase::vehicleByRegistration(const QString& registration,
                                                               DbError* error) {
-    SqlStatement statement(QStringLiteral(
-        "SELECT IDPOJAZD, NRREJ, MARKA, POJEMNOSC, NORMAOD, NORMADO FROM pojazdy WHERE NRREJ = :NRREJ"));
+    SqlStatement statement(
+        QStringLiteral("SELECT IDPOJAZD, NRREJ, MARKA, POJEMNOSC, NORMAOD, NORMADO FROM pojazdy "
+                       "WHERE NRREJ = :NRREJ"));
     statement.bindText(QStringLiteral(":NRREJ"), registration);
     DbQuery rows;
     *error = m_company.select(statement, &rows);

@@ -41,7 +41,8 @@ double TripRates::rate(qint64 kind, qint64 capacity, qint64 date) const {
 
 DbError TripRates::load(DbConnection& company, TripRates* rates) {
     DbQuery rows;
-    if (DbError failed = company.select(SqlStatement(QStringLiteral("SELECT * FROM stawki ORDER BY DATAOD DESC")), &rows))
+    if (DbError failed = company.select(
+            SqlStatement(QStringLiteral("SELECT * FROM stawki ORDER BY DATAOD DESC")), &rows))
         return failed;
     QList<Row> list;
     while (rows.next()) {
@@ -55,7 +56,8 @@ DbError TripRates::load(DbConnection& company, TripRates* rates) {
             row.freeKinds[size_t(n - 5)] = rows.number(QStringLiteral("RDPOJ%1").arg(n));
         list.append(row);
     }
-    SqlStatement first(QStringLiteral("SELECT KOD FROM slowniki WHERE IDSLOWNIK = :DICTIONARY AND UZUP1 = :ORDINAL"));
+    SqlStatement first(QStringLiteral(
+        "SELECT KOD FROM slowniki WHERE IDSLOWNIK = :DICTIONARY AND UZUP1 = :ORDINAL"));
     first.bindText(QStringLiteral(":DICTIONARY"), QStringLiteral("RDPOJ"));
     first.bindText(QStringLiteral(":ORDINAL"), QStringLiteral("5"));
     DbQuery kind;

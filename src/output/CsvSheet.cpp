@@ -62,7 +62,8 @@ QList<QStringList> decode(const QByteArray& bytes) {
             cell.clear();
             cellStarted = false;
         } else if (c == QLatin1Char('\n') || c == QLatin1Char('\r')) {
-            if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
+            if (c == QLatin1Char('\r') && i + 1 < text.size() &&
+                text.at(i + 1) == QLatin1Char('\n'))
                 ++i;
             if (cellStarted || !cell.isEmpty() || !row.isEmpty())
                 row << cell;

@@ -10,7 +10,8 @@
 // ";", lines ended by CR LF, Windows-1250 unless UTF-8 is asked for.
 namespace CsvSheet {
 
-QByteArray encode(const QList<QStringList>& rows, TextEncoding encoding = TextEncoding::Windows1250);
+QByteArray encode(const QList<QStringList>& rows,
+                  TextEncoding encoding = TextEncoding::Windows1250);
 
 // Writes the whole sheet or nothing: a failed write leaves no partial file and an
 // existing file as it was.

@@ -61,7 +61,8 @@ void TstCli::initTestCase() {
     REQUIRE_LOCATION(*m_location);
     const Run created = cli({QStringLiteral("create-database"), where()});
     QVERIFY2(created.status == 0, qPrintable(created.err));
-    const Run added = cli({QStringLiteral("add-company"), where(), QStringLiteral("Firma próbna"), QStringLiteral("proba")});
+    const Run added = cli({QStringLiteral("add-company"), where(), QStringLiteral("Firma próbna"),
+                           QStringLiteral("proba")});
     QVERIFY2(added.status == 0, qPrintable(added.err));
 
     DbConnection company(QStringLiteral("cli-test"));
@@ -69,15 +70,18 @@ void TstCli::initTestCase() {
     qint64 plain = 0;
     qint64 quoted = 0;
     QVERIFY(insertRow(company, QStringLiteral("pojazdy"),
-                      {{QStringLiteral("NRREJ"), QStringLiteral("WZ 1234")}, {QStringLiteral("MARKA"), QStringLiteral("Łada \"Nowa\"")}},
+                      {{QStringLiteral("NRREJ"), QStringLiteral("WZ 1234")},
+                       {QStringLiteral("MARKA"), QStringLiteral("Łada \"Nowa\"")}},
                       &plain)
                 .ok());
     QVERIFY(insertRow(company, QStringLiteral("pojazdy"),
-                      {{QStringLiteral("NRREJ"), QStringLiteral("O'R 1")}, {QStringLiteral("MARKA"), QStringLiteral("Inna")}},
+                      {{QStringLiteral("NRREJ"), QStringLiteral("O'R 1")},
+                       {QStringLiteral("MARKA"), QStringLiteral("Inna")}},
                       &quoted)
                 .ok());
     for (const auto& [vehicle, date, net] :
-         {std::tuple{plain, 20240305, 1234.5}, std::tuple{quoted, 20241231, 10.0}, std::tuple{plain, 20250101, 7.0}})
+         {std::tuple{plain, 20240305, 1234.5}, std::tuple{quoted, 20241231, 10.0},
+          std::tuple{plain, 20250101, 7.0}})
         QVERIFY(insertRow(company, QStringLiteral("koszty"),
                           {{QStringLiteral("IDPOJAZD"), vehicle},
                            {QStringLiteral("DATA"), date},
@@ -90,8 +94,9 @@ void TstCli::initTestCase() {
 }
 
 void TstCli::listsTheGridAsASheet() {
-    const Run run = cli({QStringLiteral("list"), where(), QStringLiteral("proba"), QStringLiteral("koszty"),
-                         QStringLiteral("--year"), QStringLiteral("2024")});
+    const Run run =
+        cli({QStringLiteral("list"), where(), QStringLiteral("proba"), QStringLiteral("koszty"),
+             QStringLiteral("--year"), QStringLiteral("2024")});
     QCOMPARE(run.status, 0);
     // Windows-1250 by default: "Ilość" has ś as 0x9C and ć as 0xE6.
     QVERIFY(run.out.contains("\"Ilo\x9c\xe6"));
@@ -100,22 +105,26 @@ void TstCli::listsTheGridAsASheet() {
     QCOMPARE(sheet.at(0).first(), QStringLiteral("Data"));
     QCOMPARE(sheet.at(0).size(), 17);
     QCOMPARE(sheet.at(0).at(14), QStringLiteral("Ilość paliwa"));
-    QCOMPARE(sheet.at(1).mid(0, 7),
-             (QStringList{"05.03.2024", "WZ 1234", "Łada \"Nowa\"", "Paliwo; ON", "", "", "1234,50"}));
+    QCOMPARE(sheet.at(1).mid(0, 7), (QStringList{"05.03.2024", "WZ 1234", "Łada \"Nowa\"",
+                                                 "Paliwo; ON", "", "", "1234,50"}));
     QCOMPARE(sheet.at(1).at(9), QStringLiteral("Tak"));
     QCOMPARE(sheet.at(1).at(13), QStringLiteral("+"));
     QCOMPARE(sheet.at(2).at(0), QStringLiteral("31.12.2024"));
     // Every line ends with CR LF; the quote inside a cell is doubled.
     QVERIFY(run.out.endsWith("\r\n"));
-    QVERIFY(run.out.contains("\"\xa3" "ada \"\"Nowa\"\"\""));
+    QVERIFY(
+        run.out.contains("\"\xa3"
+                         "ada \"\"Nowa\"\"\""));
 }
 
 void TstCli::fileEqualsStandardOutput() {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("koszty.csv"));
-    const QStringList args{QStringLiteral("list"), where(), QStringLiteral("proba"), QStringLiteral("koszty"),
-                           QStringLiteral("--sort"), QStringLiteral("WARTNETTO"), QStringLiteral("--desc"),
-                           QStringLiteral("--encoding"), QStringLiteral("utf-8")};
+    const QStringList args{QStringLiteral("list"),   where(),
+                           QStringLiteral("proba"),  QStringLiteral("koszty"),
+                           QStringLiteral("--sort"), QStringLiteral("WARTNETTO"),
+                           QStringLiteral("--desc"), QStringLiteral("--encoding"),
+                           QStringLiteral("utf-8")};
     const Run toStdout = cli(args);
     QCOMPARE(toStdout.status, 0);
     QCOMPARE(cli(args + QStringList{QStringLiteral("--out"), file}).status, 0);
@@ -128,10 +137,11 @@ void TstCli::fileEqualsStandardOutput() {
 }
 
 void TstCli::followsTheLocale() {
-    const Run run = cli({QStringLiteral("list"), where(), QStringLiteral("proba"), QStringLiteral("koszty"),
-                         QStringLiteral("--from"), QStringLiteral("05-03-2024"), QStringLiteral("--to"),
-                         QStringLiteral("05.03.2024"), QStringLiteral("--encoding"), QStringLiteral("utf-8")},
-                        QStringLiteral("C"));
+    const Run run =
+        cli({QStringLiteral("list"), where(), QStringLiteral("proba"), QStringLiteral("koszty"),
+             QStringLiteral("--from"), QStringLiteral("05-03-2024"), QStringLiteral("--to"),
+             QStringLiteral("05.03.2024"), QStringLiteral("--encoding"), QStringLiteral("utf-8")},
+            QStringLiteral("C"));
     QCOMPARE(run.status, 0);
     const QList<QStringList> sheet = CsvSheet::decode(run.out);
     QCOMPARE(sheet.size(), 2);
@@ -142,13 +152,16 @@ void TstCli::followsTheLocale() {
 void TstCli::filtersLikeTheWindow() {
     auto rows = [this](const QStringList& extra) {
         const Run run = cli(QStringList{QStringLiteral("list"), where(), QStringLiteral("proba"),
-                                        QStringLiteral("koszty"), QStringLiteral("--encoding"), QStringLiteral("utf-8")} +
+                                        QStringLiteral("koszty"), QStringLiteral("--encoding"),
+                                        QStringLiteral("utf-8")} +
                             extra);
         return run.status == 0 ? int(CsvSheet::decode(run.out).size()) - 1 : -1;
     };
     QCOMPARE(rows({}), 3);
     QCOMPARE(rows({QStringLiteral("--vehicle"), QStringLiteral("O'R 1")}), 1);
-    QCOMPARE(rows({QStringLiteral("--year"), QStringLiteral("2024"), QStringLiteral("--month"), QStringLiteral("12")}), 1);
+    QCOMPARE(rows({QStringLiteral("--year"), QStringLiteral("2024"), QStringLiteral("--month"),
+                   QStringLiteral("12")}),
+             1);
     QCOMPARE(rows({QStringLiteral("--from"), QStringLiteral("01.01.2025")}), 1);
     QCOMPARE(rows({QStringLiteral("--fuel-only")}), 3);
     QCOMPARE(rows({QStringLiteral("--ck"), QStringLiteral("1")}), 0);
@@ -161,23 +174,34 @@ void TstCli::refusesWhatIsWrong_data() {
     const QString w = m_location ? where() : QString();
     const QStringList list{QStringLiteral("list"), w, QStringLiteral("proba")};
     QTest::newRow("unknown register") << list + QStringList{"samochody"} << 1 << "Nieznany rejestr";
-    QTest::newRow("unknown company") << QStringList{"list", w, "brak", "koszty"} << 1 << "nie ma firmy";
-    QTest::newRow("bad date") << list + QStringList{"koszty", "--from", "31.13.2024"} << 1 << "Niepoprawna data";
-    QTest::newRow("short date") << list + QStringList{"koszty", "--to", "1.1.2024"} << 1 << "Niepoprawna data";
-    QTest::newRow("month without year") << list + QStringList{"koszty", "--month", "3"} << 1 << "--year";
-    QTest::newRow("year and range") << list + QStringList{"koszty", "--year", "2024", "--from", "01.01.2024"} << 1
-                                    << "nie można łączyć";
-    QTest::newRow("unknown vehicle") << list + QStringList{"koszty", "--vehicle", "XX 1"} << 1 << "Nie znaleziono pojazdu";
+    QTest::newRow("unknown company")
+        << QStringList{"list", w, "brak", "koszty"} << 1 << "nie ma firmy";
+    QTest::newRow("bad date") << list + QStringList{"koszty", "--from", "31.13.2024"} << 1
+                              << "Niepoprawna data";
+    QTest::newRow("short date") << list + QStringList{"koszty", "--to", "1.1.2024"} << 1
+                                << "Niepoprawna data";
+    QTest::newRow("month without year")
+        << list + QStringList{"koszty", "--month", "3"} << 1 << "--year";
+    QTest::newRow("year and range")
+        << list + QStringList{"koszty", "--year", "2024", "--from", "01.01.2024"} << 1
+        << "nie można łączyć";
+    QTest::newRow("unknown vehicle")
+        << list + QStringList{"koszty", "--vehicle", "XX 1"} << 1 << "Nie znaleziono pojazdu";
     QTest::newRow("bad sort") << list + QStringList{"koszty", "--sort", "DATA;"} << 1 << "sortować";
     QTest::newRow("lpg elsewhere") << list + QStringList{"koszty", "--lpg"} << 1 << "--lpg";
-    QTest::newRow("bad option") << list + QStringList{"koszty", "--colour"} << 1 << "Nieznana opcja";
-    QTest::newRow("bad encoding") << list + QStringList{"koszty", "--encoding", "latin2"} << 1 << "kodowanie";
+    QTest::newRow("bad option") << list + QStringList{"koszty", "--colour"} << 1
+                                << "Nieznana opcja";
+    QTest::newRow("bad encoding") << list + QStringList{"koszty", "--encoding", "latin2"} << 1
+                                  << "kodowanie";
     QTest::newRow("unknown command") << QStringList{"drop"} << 1 << "Nieznane polecenie";
-    QTest::newRow("no database") << QStringList{"list", "/nonexistent/flotanor", "proba", "koszty"} << 2
-                                 << "Nie udało się otworzyć";
-    QTest::newRow("existing database") << QStringList{"create-database", w} << 2 << "znajduje się już baza";
-    QTest::newRow("existing company") << QStringList{"add-company", w, "Inna", "PROBA"} << 2 << "Istnieje już firma";
-    QTest::newRow("bad directory") << QStringList{"add-company", w, "Inna", "../x"} << 2 << "Niepoprawna nazwa katalogu";
+    QTest::newRow("no database") << QStringList{"list", "/nonexistent/flotanor", "proba", "koszty"}
+                                 << 2 << "Nie udało się otworzyć";
+    QTest::newRow("existing database")
+        << QStringList{"create-database", w} << 2 << "znajduje się już baza";
+    QTest::newRow("existing company")
+        << QStringList{"add-company", w, "Inna", "PROBA"} << 2 << "Istnieje już firma";
+    QTest::newRow("bad directory")
+        << QStringList{"add-company", w, "Inna", "../x"} << 2 << "Niepoprawna nazwa katalogu";
 }
 
 void TstCli::refusesWhatIsWrong() {
@@ -195,10 +219,13 @@ void TstCli::createAndCompanies() {
     QCOMPARE(companies.status, 0);
     QCOMPARE(QString::fromUtf8(companies.out), QStringLiteral("proba\tFirma próbna\n"));
     // A person list of a fresh company is empty but has its titles.
-    const Run persons = cli({QStringLiteral("list"), where(), QStringLiteral("proba"), QStringLiteral("osobowa"),
-                             QStringLiteral("--encoding"), QStringLiteral("utf-8")});
+    const Run persons =
+        cli({QStringLiteral("list"), where(), QStringLiteral("proba"), QStringLiteral("osobowa"),
+             QStringLiteral("--encoding"), QStringLiteral("utf-8")});
     QCOMPARE(persons.status, 0);
-    QCOMPARE(persons.out, QByteArray("\"Nr ewid.\";\"Nazwisko\";\"Adres\";\"Kod poczt.\";\"Miasto\";\"Telefon\"\r\n"));
+    QCOMPARE(persons.out,
+             QByteArray(
+                 "\"Nr ewid.\";\"Nazwisko\";\"Adres\";\"Kod poczt.\";\"Miasto\";\"Telefon\"\r\n"));
 }
 
 QTEST_GUILESS_MAIN(TstCli)

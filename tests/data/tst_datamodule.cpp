@@ -79,7 +79,8 @@ void TstDataModule::initTestCase() {
     const DbLocation& where = m_location->location();
     CreateResult result = DatabaseCreator::createDatabase(where, false);
     QVERIFY2(result.ok, qPrintable(result.message));
-    result = DatabaseCreator::addCompany(where, QStringLiteral("Firma testowa"), QStringLiteral("test"));
+    result =
+        DatabaseCreator::addCompany(where, QStringLiteral("Firma testowa"), QStringLiteral("test"));
     QVERIFY2(result.ok, qPrintable(result.message));
 
     m_raw = std::make_unique<DbConnection>(QStringLiteral("raw"));
@@ -98,16 +99,20 @@ void TstDataModule::initTestCase() {
         int kind;
         int capacity;
         QVariant lp;
-    } vehicles[] = {{"WA 1000", 1, 900, 2}, {"WA'2\"Q", 1, 1600, 1}, {"KR 3000", 3, 650, QVariant()},
-                    {"PO 4000", 6, 2000, 3}, {"GD 5000", 0, 1200, 4}};
+    } vehicles[] = {{"WA 1000", 1, 900, 2},
+                    {"WA'2\"Q", 1, 1600, 1},
+                    {"KR 3000", 3, 650, QVariant()},
+                    {"PO 4000", 6, 2000, 3},
+                    {"GD 5000", 0, 1200, 4}};
     for (const auto& v : vehicles) {
         qint64 key = 0;
-        FieldValues values{{QStringLiteral("NRREJ"), QString::fromUtf8(v.registration)},
-                           {QStringLiteral("MARKA"), QStringLiteral("Marka ") + QString::fromUtf8(v.registration)},
-                           {QStringLiteral("RODZAJ"), v.kind},
-                           {QStringLiteral("POJEMNOSC"), v.capacity},
-                           {QStringLiteral("IDKIEROWCY"), QStringLiteral("K1")},
-                           {QStringLiteral("STATUS"), 0}};
+        FieldValues values{
+            {QStringLiteral("NRREJ"), QString::fromUtf8(v.registration)},
+            {QStringLiteral("MARKA"), QStringLiteral("Marka ") + QString::fromUtf8(v.registration)},
+            {QStringLiteral("RODZAJ"), v.kind},
+            {QStringLiteral("POJEMNOSC"), v.capacity},
+            {QStringLiteral("IDKIEROWCY"), QStringLiteral("K1")},
+            {QStringLiteral("STATUS"), 0}};
         if (v.lp.isValid())
             values.append({QStringLiteral("LP"), v.lp});
         insert(QStringLiteral("pojazdy"), values, &key);
@@ -116,24 +121,26 @@ void TstDataModule::initTestCase() {
     const qint64 v1 = vehicle(QStringLiteral("WA 1000"));
     const qint64 v2 = vehicle(kQuoted);
     for (const auto& [date, car, fuel] :
-         {std::tuple{20241231, v1, "N"}, std::tuple{20250101, v1, "N"}, std::tuple{20241201, v2, "N"},
-          std::tuple{20241130, v2, "N"}, std::tuple{20240101, v2, "T"}, std::tuple{0, v1, "N"}})
-        insert(QStringLiteral("koszty"),
-               {{QStringLiteral("IDPOJAZD"), car},
-                {QStringLiteral("DATA"), date},
-                {QStringLiteral("RODZWYD"), QStringLiteral("Paliwo")},
-                {QStringLiteral("WARTNETTO"), 100.0},
-                {QStringLiteral("WARTVAT"), 23.0},
-                {QStringLiteral("WARTBRUTTO"), 123.0},
-                {QStringLiteral("CZYVAT"), QStringLiteral("T")},
-                {QStringLiteral("ISFUEL"), QString::fromLatin1(fuel)},
-                {QStringLiteral("IDKIEROWCY"), QStringLiteral("K2")}});
-    for (const auto& [date, car] : {std::pair{0, v1}, std::pair{20241215, v2}, std::pair{20230505, v1}})
+         {std::tuple{20241231, v1, "N"}, std::tuple{20250101, v1, "N"},
+          std::tuple{20241201, v2, "N"}, std::tuple{20241130, v2, "N"},
+          std::tuple{20240101, v2, "T"}, std::tuple{0, v1, "N"}})
+        insert(QStringLiteral("koszty"), {{QStringLiteral("IDPOJAZD"), car},
+                                          {QStringLiteral("DATA"), date},
+                                          {QStringLiteral("RODZWYD"), QStringLiteral("Paliwo")},
+                                          {QStringLiteral("WARTNETTO"), 100.0},
+                                          {QStringLiteral("WARTVAT"), 23.0},
+                                          {QStringLiteral("WARTBRUTTO"), 123.0},
+                                          {QStringLiteral("CZYVAT"), QStringLiteral("T")},
+                                          {QStringLiteral("ISFUEL"), QString::fromLatin1(fuel)},
+                                          {QStringLiteral("IDKIEROWCY"), QStringLiteral("K2")}});
+    for (const auto& [date, car] :
+         {std::pair{0, v1}, std::pair{20241215, v2}, std::pair{20230505, v1}})
         insert(QStringLiteral("naprawy"), {{QStringLiteral("IDPOJAZD"), car},
                                            {QStringLiteral("DATA"), date},
                                            {QStringLiteral("OPIS"), QStringLiteral("Naprawa")},
                                            {QStringLiteral("DONE"), QStringLiteral("N")}});
-    for (const auto& [date, id] : {std::pair{0, "O-1"}, std::pair{20241010, "O-2"}, std::pair{20220202, "O-3"}})
+    for (const auto& [date, id] :
+         {std::pair{0, "O-1"}, std::pair{20241010, "O-2"}, std::pair{20220202, "O-3"}})
         insert(QStringLiteral("opony"), {{QStringLiteral("NREWID"), QString::fromLatin1(id)},
                                          {QStringLiteral("ILOSC"), 4},
                                          {QStringLiteral("IDPOJAZDU"), v1},
@@ -141,12 +148,14 @@ void TstDataModule::initTestCase() {
                                          {QStringLiteral("MAGAZYN"), QStringLiteral("N")}});
     // Trips for the rates: the 2023 row of the new company applies from 17 January 2023.
     for (const auto& [registration, date] :
-         {std::pair{"WA 1000", 20240601}, std::pair{"WA'2\"Q", 20240602}, std::pair{"WA 1000", 20060101},
-          std::pair{"KR 3000", 20240603}, std::pair{"PO 4000", 20240604}, std::pair{"GD 5000", 20240605}})
-        insert(QStringLiteral("przejazdy"), {{QStringLiteral("IDPOJAZD"), vehicle(QString::fromUtf8(registration))},
-                                             {QStringLiteral("DATA"), date},
-                                             {QStringLiteral("ODLEGLOSC"), 100.0},
-                                             {QStringLiteral("TRASA"), QStringLiteral("Trasa")}});
+         {std::pair{"WA 1000", 20240601}, std::pair{"WA'2\"Q", 20240602},
+          std::pair{"WA 1000", 20060101}, std::pair{"KR 3000", 20240603},
+          std::pair{"PO 4000", 20240604}, std::pair{"GD 5000", 20240605}})
+        insert(QStringLiteral("przejazdy"),
+               {{QStringLiteral("IDPOJAZD"), vehicle(QString::fromUtf8(registration))},
+                {QStringLiteral("DATA"), date},
+                {QStringLiteral("ODLEGLOSC"), 100.0},
+                {QStringLiteral("TRASA"), QStringLiteral("Trasa")}});
     QVERIFY(m_raw->execute(SqlStatement(QStringLiteral("UPDATE stawki SET RDPOJ6 = 0.5"))).ok());
     // Continuous refuellings of WA 1000.
     for (const auto& [date, tank, fuel, reading] :
@@ -195,7 +204,8 @@ void TstDataModule::init() {
 QStringList TstDataModule::column(RegisterId id, const QString& field) {
     ListModel model(id);
     if (!m_db->refreshList(id, model))
-        return {QStringLiteral("<error: ") + m_messages.texts().join(QLatin1Char(' ')) + QLatin1Char('>')};
+        return {QStringLiteral("<error: ") + m_messages.texts().join(QLatin1Char(' ')) +
+                QLatin1Char('>')};
     QStringList values;
     for (int r = 0; r < model.rowCount(); ++r)
         values << model.displayField(r, field);
@@ -228,8 +238,8 @@ void TstDataModule::everyListRunsUnderEveryFilterAndSort() {
                         state.ascending = ascending;
                         DbError error;
                         const auto table = m_db->runList(d.id, state, &error);
-                        QVERIFY2(table, qPrintable(d.name + QLatin1Char(' ') + field + QStringLiteral(": ") +
-                                                   error.message()));
+                        QVERIFY2(table, qPrintable(d.name + QLatin1Char(' ') + field +
+                                                   QStringLiteral(": ") + error.message()));
                     }
                 }
             }
@@ -259,25 +269,31 @@ void TstDataModule::periodFilters_data() {
     };
     const int costs = int(RegisterId::Koszty);
     QTest::newRow("all") << costs << FilterSelection() << "DATA"
-                         << QStringList{"", "01.01.2024", "30.11.2024", "01.12.2024", "31.12.2024", "01.01.2025"};
+                         << QStringList{"",           "01.01.2024", "30.11.2024",
+                                        "01.12.2024", "31.12.2024", "01.01.2025"};
     QTest::newRow("year") << costs << year(2024, 0) << "DATA"
                           << QStringList{"01.01.2024", "30.11.2024", "01.12.2024", "31.12.2024"};
-    QTest::newRow("december") << costs << year(2024, 12) << "DATA" << QStringList{"01.12.2024", "31.12.2024"};
+    QTest::newRow("december") << costs << year(2024, 12) << "DATA"
+                              << QStringList{"01.12.2024", "31.12.2024"};
     QTest::newRow("november") << costs << year(2024, 11) << "DATA" << QStringList{"30.11.2024"};
     QTest::newRow("from only") << costs << range(20241201, 0) << "DATA"
                                << QStringList{"01.12.2024", "31.12.2024", "01.01.2025"};
-    QTest::newRow("to only, undated too") << costs << range(0, 20241130) << "DATA"
-                                          << QStringList{"", "01.01.2024", "30.11.2024"};
-    QTest::newRow("one day") << costs << range(20241231, 20241231) << "DATA" << QStringList{"31.12.2024"};
+    QTest::newRow("to only, undated too")
+        << costs << range(0, 20241130) << "DATA" << QStringList{"", "01.01.2024", "30.11.2024"};
+    QTest::newRow("one day") << costs << range(20241231, 20241231) << "DATA"
+                             << QStringList{"31.12.2024"};
     const int repairs = int(RegisterId::Naprawy);
-    QTest::newRow("undated repair in 2022") << repairs << year(2022, 0) << "DATA" << QStringList{""};
-    QTest::newRow("repairs december") << repairs << year(2024, 12) << "DATA" << QStringList{"", "15.12.2024"};
-    QTest::newRow("repairs range") << repairs << range(20230101, 20231231) << "DATA"
-                                   << QStringList{"", "05.05.2023"};
+    QTest::newRow("undated repair in 2022")
+        << repairs << year(2022, 0) << "DATA" << QStringList{""};
+    QTest::newRow("repairs december")
+        << repairs << year(2024, 12) << "DATA" << QStringList{"", "15.12.2024"};
+    QTest::newRow("repairs range")
+        << repairs << range(20230101, 20231231) << "DATA" << QStringList{"", "05.05.2023"};
     const int tyres = int(RegisterId::Opony);
-    QTest::newRow("tyres without purchase date") << tyres << year(2022, 0) << "NREWID"
-                                                 << QStringList{"O-1", "O-3"};
-    QTest::newRow("tyres october") << tyres << year(2024, 10) << "NREWID" << QStringList{"O-1", "O-2"};
+    QTest::newRow("tyres without purchase date")
+        << tyres << year(2022, 0) << "NREWID" << QStringList{"O-1", "O-3"};
+    QTest::newRow("tyres october")
+        << tyres << year(2024, 10) << "NREWID" << QStringList{"O-1", "O-2"};
 }
 
 void TstDataModule::periodFilters() {
@@ -316,7 +332,8 @@ void TstDataModule::vehicleFilterWithQuotes() {
 void TstDataModule::sortsInPolishOrderWithNullsLast() {
     m_db->filter(RegisterId::Osobowa).sortField = QStringLiteral("NAZWISKO");
     const QStringList ascending = column(RegisterId::Osobowa, QStringLiteral("NAZWISKO"));
-    QCOMPARE(ascending, (QStringList{"Cegła Jan", "Ćwik Celina", "Lis Adam", "Łoś Łukasz", "Zając Ewa"}));
+    QCOMPARE(ascending,
+             (QStringList{"Cegła Jan", "Ćwik Celina", "Lis Adam", "Łoś Łukasz", "Zając Ewa"}));
     m_db->filter(RegisterId::Osobowa).ascending = false;
     QStringList reversed = ascending;
     std::reverse(reversed.begin(), reversed.end());
@@ -324,9 +341,11 @@ void TstDataModule::sortsInPolishOrderWithNullsLast() {
 
     // A vehicle without an ordinal comes last in both directions.
     m_db->filter(RegisterId::Pojazdy).sortField = QStringLiteral("LP");
-    QCOMPARE(column(RegisterId::Pojazdy, QStringLiteral("LP")), (QStringList{"1", "2", "3", "4", ""}));
+    QCOMPARE(column(RegisterId::Pojazdy, QStringLiteral("LP")),
+             (QStringList{"1", "2", "3", "4", ""}));
     m_db->filter(RegisterId::Pojazdy).ascending = false;
-    QCOMPARE(column(RegisterId::Pojazdy, QStringLiteral("LP")), (QStringList{"4", "3", "2", "1", ""}));
+    QCOMPARE(column(RegisterId::Pojazdy, QStringLiteral("LP")),
+             (QStringList{"4", "3", "2", "1", ""}));
 }
 
 void TstDataModule::columnClickReversesOnlyTheSameColumn() {
@@ -349,7 +368,8 @@ void TstDataModule::columnClickReversesOnlyTheSameColumn() {
 void TstDataModule::tripRatesAndAmounts() {
     m_db->filter(RegisterId::Przejazdy).sortField = QStringLiteral("DATA");
     QCOMPARE(column(RegisterId::Przejazdy, QStringLiteral("DATA")),
-             (QStringList{"01.01.2006", "01.06.2024", "02.06.2024", "03.06.2024", "04.06.2024", "05.06.2024"}));
+             (QStringList{"01.01.2006", "01.06.2024", "02.06.2024", "03.06.2024", "04.06.2024",
+                          "05.06.2024"}));
     // Before the first rates row, 900 cm3, above 900, motorcycle, the free kind 6, no kind.
     QCOMPARE(column(RegisterId::Przejazdy, QStringLiteral("STAWKA")),
              (QStringList{"0,0000", "0,8900", "1,1500", "0,6900", "0,5000", "0,0000"}));
@@ -358,8 +378,10 @@ void TstDataModule::tripRatesAndAmounts() {
     // The rates do not depend on how the rates grid is sorted.
     m_db->filter(RegisterId::Stawki).sortField = QStringLiteral("LW900");
     m_db->filter(RegisterId::Stawki).ascending = false;
-    QCOMPARE(column(RegisterId::Stawki, QStringLiteral("DATAOD")), (QStringList{"17.01.2023", "01.03.2007"}));
-    QCOMPARE(column(RegisterId::Przejazdy, QStringLiteral("STAWKA")).at(1), QStringLiteral("0,8900"));
+    QCOMPARE(column(RegisterId::Stawki, QStringLiteral("DATAOD")),
+             (QStringList{"17.01.2023", "01.03.2007"}));
+    QCOMPARE(column(RegisterId::Przejazdy, QStringLiteral("STAWKA")).at(1),
+             QStringLiteral("0,8900"));
 }
 
 void TstDataModule::continuousConsumptionUnderThePeriod() {
@@ -368,7 +390,8 @@ void TstDataModule::continuousConsumptionUnderThePeriod() {
     selection.period = FilterSelection::Period::Year;
     selection.year = 2024;
     m_db->applySelection(selection);
-    QCOMPARE(column(RegisterId::Zuzycie, QStringLiteral("ZUZYCIE")), (QStringList{"-", "7,60", "8,40"}));
+    QCOMPARE(column(RegisterId::Zuzycie, QStringLiteral("ZUZYCIE")),
+             (QStringList{"-", "7,60", "8,40"}));
     Consumption::Summary summary = m_db->summary(RegisterId::Zuzycie);
     QCOMPARE(summary.firstDate, qint64(20241101));
     QCOMPARE(summary.lastDate, qint64(20241215));
@@ -381,7 +404,8 @@ void TstDataModule::continuousConsumptionUnderThePeriod() {
     QCOMPARE(column(RegisterId::Zuzycie, QStringLiteral("ZUZYCIE")), (QStringList{"-", "8,40"}));
     selection.period = FilterSelection::Period::All;
     m_db->applySelection(selection);
-    QCOMPARE(column(RegisterId::Zuzycie, QStringLiteral("ZUZYCIE")), (QStringList{"-", "7,60", "8,40", "7,50"}));
+    QCOMPARE(column(RegisterId::Zuzycie, QStringLiteral("ZUZYCIE")),
+             (QStringList{"-", "7,60", "8,40", "7,50"}));
 
     // No vehicle: nothing listed, the summary empty.
     m_db->applySelection(FilterSelection());
@@ -413,13 +437,18 @@ void TstDataModule::mergeRefuelling() {
                                        {QStringLiteral("BAK"), 10.0},
                                        {QStringLiteral("TANKOWANIE"), 30.0},
                                        {QStringLiteral("LICZNIK"), 1250.0}});
-    QCOMPARE(m_db->refuellingExists(RegisterId::Zuzycie, car, 20240301), TmyDataBase::Existence::Yes);
-    QCOMPARE(m_db->refuellingExists(RegisterId::Zuzycie, car, 20240302), TmyDataBase::Existence::No);
+    QCOMPARE(m_db->refuellingExists(RegisterId::Zuzycie, car, 20240301),
+             TmyDataBase::Existence::Yes);
+    QCOMPARE(m_db->refuellingExists(RegisterId::Zuzycie, car, 20240302),
+             TmyDataBase::Existence::No);
     QVERIFY(m_db->mergeRefuelling(RegisterId::Zuzycie, car, 20240301, {35.0, 5.0, 1300.0}));
     DbQuery row;
-    QVERIFY(m_raw->select(SqlStatement(QStringLiteral("SELECT BAK, TANKOWANIE, LICZNIK FROM zuzycie WHERE IDPOJAZD = %1")
-                                           .arg(car)),
-                          &row)
+    QVERIFY(m_raw
+                ->select(SqlStatement(
+                             QStringLiteral(
+                                 "SELECT BAK, TANKOWANIE, LICZNIK FROM zuzycie WHERE IDPOJAZD = %1")
+                                 .arg(car)),
+                         &row)
                 .ok());
     QVERIFY(row.next());
     QCOMPARE(row.number(u"BAK"), 5.0);  // the later tank 35 less the earlier 30 litres
@@ -431,9 +460,13 @@ void TstDataModule::mergeRefuelling() {
     QVERIFY(!m_db->mergeRefuelling(RegisterId::ZuzycieKm, car, 20240301, {100.0, 8.0, 1300.0}));
     QCOMPARE(m_messages.shown().size(), 1);
     QCOMPARE(m_messages.shown().first().title, ErrorReport::title());
-    QVERIFY(m_raw->select(SqlStatement(QStringLiteral("SELECT COUNT(*) FROM zuzyciekm WHERE IDPOJAZD = %1").arg(car)),
-                          &row)
-                .ok());
+    QVERIFY(
+        m_raw
+            ->select(
+                SqlStatement(
+                    QStringLiteral("SELECT COUNT(*) FROM zuzyciekm WHERE IDPOJAZD = %1").arg(car)),
+                &row)
+            .ok());
     QVERIFY(row.next());
     QCOMPARE(row.value(0).toInt(), 0);
 }
@@ -473,18 +506,26 @@ void TstDataModule::insertGivesItsOwnKey() {
     qint64 second = 0;
     insert(QStringLiteral("magazyn"), {{QStringLiteral("CZESC"), QStringLiteral("Olej")}}, &second);
     QVERIFY(second > first);
-    QVERIFY(m_raw->execute(SqlStatement(QStringLiteral("DELETE FROM magazyn WHERE ID = %1").arg(second))).ok());
+    QVERIFY(
+        m_raw
+            ->execute(SqlStatement(QStringLiteral("DELETE FROM magazyn WHERE ID = %1").arg(second)))
+            .ok());
     // A deleted key is never given again.
     qint64 third = 0;
     insert(QStringLiteral("magazyn"), {{QStringLiteral("CZESC"), QStringLiteral("Płyn")}}, &third);
     QVERIFY(third > second);
     DbQuery row;
-    QVERIFY(m_raw->select(SqlStatement(QStringLiteral("SELECT CZESC FROM magazyn WHERE ID = %1").arg(third)), &row).ok());
+    QVERIFY(m_raw
+                ->select(SqlStatement(
+                             QStringLiteral("SELECT CZESC FROM magazyn WHERE ID = %1").arg(third)),
+                         &row)
+                .ok());
     QVERIFY(row.next());
     QCOMPARE(row.text(u"CZESC"), QStringLiteral("Płyn"));
 
     // The unique index on a typed key refuses a second vehicle of the same number.
-    const DbError error = insertRow(*m_raw, QStringLiteral("pojazdy"), {{QStringLiteral("NRREJ"), kQuoted}});
+    const DbError error =
+        insertRow(*m_raw, QStringLiteral("pojazdy"), {{QStringLiteral("NRREJ"), kQuoted}});
     QCOMPARE(error.kind(), DbError::Kind::Constraint);
     QVERIFY(error.isUniqueViolation());
 }
@@ -492,17 +533,25 @@ void TstDataModule::insertGivesItsOwnKey() {
 void TstDataModule::existenceTests() {
     using E = TmyDataBase::Existence;
     QCOMPARE(m_db->exists(QStringLiteral("pojazdy"), QStringLiteral("NRREJ"), kQuoted), E::Yes);
-    QCOMPARE(m_db->exists(QStringLiteral("pojazdy"), QStringLiteral("NRREJ"), QStringLiteral("wa 1000")), E::No);
-    QCOMPARE(m_db->exists(QStringLiteral("pojazdy"), QStringLiteral("IDPOJAZD"), vehicle(kQuoted)), E::Yes);
-    QCOMPARE(m_db->exists(QStringLiteral("pojazdy"), QStringLiteral("IDPOJAZD"), qint64(999999)), E::No);
-    QCOMPARE(m_db->exists(QStringLiteral("pojazdy"), QStringLiteral("NOFIELD"), QStringLiteral("x")), E::Failed);
+    QCOMPARE(
+        m_db->exists(QStringLiteral("pojazdy"), QStringLiteral("NRREJ"), QStringLiteral("wa 1000")),
+        E::No);
+    QCOMPARE(m_db->exists(QStringLiteral("pojazdy"), QStringLiteral("IDPOJAZD"), vehicle(kQuoted)),
+             E::Yes);
+    QCOMPARE(m_db->exists(QStringLiteral("pojazdy"), QStringLiteral("IDPOJAZD"), qint64(999999)),
+             E::No);
+    QCOMPARE(
+        m_db->exists(QStringLiteral("pojazdy"), QStringLiteral("NOFIELD"), QStringLiteral("x")),
+        E::Failed);
 }
 
 void TstDataModule::notesRoundTripAndFailedSave() {
     NotesBook& notes = m_db->notes();
     QVERIFY(m_db->loadNotes());
-    notes.note(0) = {QStringLiteral("05.03.2024"), QStringLiteral("Przegląd 'WA 1000'"), QStringLiteral("r")};
-    notes.note(29) = {QStringLiteral("01.01.2025 nadmiar"), QString(300, QLatin1Char('x')), QString()};
+    notes.note(0) = {QStringLiteral("05.03.2024"), QStringLiteral("Przegląd 'WA 1000'"),
+                     QStringLiteral("r")};
+    notes.note(29) = {QStringLiteral("01.01.2025 nadmiar"), QString(300, QLatin1Char('x')),
+                      QString()};
     QVERIFY(m_db->saveNotes());
     notes.note(0) = {};
     QVERIFY(m_db->loadNotes());
@@ -512,8 +561,14 @@ void TstDataModule::notesRoundTripAndFailedSave() {
     QCOMPARE(notes.note(29).text.size(), 255);
 
     // A save that fails halfway leaves the stored notes as they were.
-    QVERIFY(m_raw->execute(SqlStatement(QStringLiteral("UPDATE notatki SET OPIS = 'n' || IDNOTATKI WHERE OPIS = ''"))).ok());
-    QVERIFY(m_raw->execute(SqlStatement(QStringLiteral("CREATE UNIQUE INDEX notatki_test_uq ON notatki (OPIS)"))).ok());
+    QVERIFY(m_raw
+                ->execute(SqlStatement(
+                    QStringLiteral("UPDATE notatki SET OPIS = 'n' || IDNOTATKI WHERE OPIS = ''")))
+                .ok());
+    QVERIFY(m_raw
+                ->execute(SqlStatement(
+                    QStringLiteral("CREATE UNIQUE INDEX notatki_test_uq ON notatki (OPIS)")))
+                .ok());
     notes.note(0).text = QStringLiteral("nowa");
     notes.note(1).text = QStringLiteral("nowa");
     QVERIFY(!m_db->saveNotes());
@@ -536,7 +591,8 @@ void TstDataModule::errorReportWritesTheLogLine() {
     const QStringList lines = QString::fromUtf8(log.readAll()).split(QStringLiteral("\r\n"));
     QCOMPARE(lines.size(), 3);
     QVERIFY(lines.last().isEmpty());
-    static const QRegularExpression time(QStringLiteral("^\\d{4}\\.\\d\\d\\.\\d\\d \\d\\d:\\d\\d:\\d\\d  "));
+    static const QRegularExpression time(
+        QStringLiteral("^\\d{4}\\.\\d\\d\\.\\d\\d \\d\\d:\\d\\d:\\d\\d  "));
     QVERIFY2(time.match(lines[0]).hasMatch(), qPrintable(lines[0]));
     QCOMPARE(lines[0].mid(21), QStringLiteral("[0000000041]  Komunikat bazy"));
     QCOMPARE(lines[1].mid(21), QStringLiteral("[12345678901]  Drugi"));
@@ -547,21 +603,29 @@ void TstDataModule::busyDatabaseShowsTheLockedMessage() {
     QVERIFY(other.openCompany(m_location->location(), QStringLiteral("test")).ok());
     if (m_location->location().isPostgres()) {
         QVERIFY(other.begin().ok());
-        QVERIFY(other.execute(SqlStatement(QStringLiteral("LOCK TABLE koszty IN ACCESS EXCLUSIVE MODE"))).ok());
-        QVERIFY(m_db->DatabaseFirma().execute(SqlStatement(QStringLiteral("SET lock_timeout = '200ms'"))).ok());
+        QVERIFY(
+            other
+                .execute(SqlStatement(QStringLiteral("LOCK TABLE koszty IN ACCESS EXCLUSIVE MODE")))
+                .ok());
+        QVERIFY(m_db->DatabaseFirma()
+                    .execute(SqlStatement(QStringLiteral("SET lock_timeout = '200ms'")))
+                    .ok());
     } else {
         QVERIFY(other.begin().ok());
         QVERIFY(other.execute(SqlStatement(QStringLiteral("DELETE FROM magazyn"))).ok());
     }
-    const DbError error = m_location->location().isPostgres()
-                              ? m_db->DatabaseFirma().execute(SqlStatement(QStringLiteral("SELECT * FROM koszty")))
-                              : m_db->DatabaseFirma().begin();
+    const DbError error =
+        m_location->location().isPostgres()
+            ? m_db->DatabaseFirma().execute(SqlStatement(QStringLiteral("SELECT * FROM koszty")))
+            : m_db->DatabaseFirma().begin();
     QCOMPARE(error.kind(), DbError::Kind::Busy);
     m_db->errorReport().report(error, 43);
     QCOMPARE(m_messages.shown().last().text, ErrorReport::lockedMessage());
     other.rollback();
     if (m_location->location().isPostgres())
-        QVERIFY(m_db->DatabaseFirma().execute(SqlStatement(QStringLiteral("SET lock_timeout = 0"))).ok());
+        QVERIFY(m_db->DatabaseFirma()
+                    .execute(SqlStatement(QStringLiteral("SET lock_timeout = 0")))
+                    .ok());
     // Once the other program is done, the list runs again.
     QVERIFY(!column(RegisterId::Koszty, QStringLiteral("DATA")).isEmpty());
 }
@@ -571,10 +635,16 @@ void TstDataModule::companyChecks() {
     QVERIFY(DatabaseCreator::databaseExists(where));
     QVERIFY(!DatabaseCreator::createDatabase(where, false).ok);
     QVERIFY(!DatabaseCreator::addCompany(where, QStringLiteral("Inna"), QStringLiteral("TEST")).ok);
-    QVERIFY(!DatabaseCreator::addCompany(where, QStringLiteral("firma TESTOWA"), QStringLiteral("inna")).ok);
+    QVERIFY(
+        !DatabaseCreator::addCompany(where, QStringLiteral("firma TESTOWA"), QStringLiteral("inna"))
+             .ok);
     for (const char* bad : {"..", "a/b", "a\\b", " spacja", "main", "pg_x", ""})
-        QVERIFY2(!DatabaseCreator::addCompany(where, QStringLiteral("Nowa"), QString::fromLatin1(bad)).ok, bad);
-    const CreateResult added = DatabaseCreator::addCompany(where, QStringLiteral("Druga firma"), QStringLiteral("Druga"));
+        QVERIFY2(
+            !DatabaseCreator::addCompany(where, QStringLiteral("Nowa"), QString::fromLatin1(bad))
+                 .ok,
+            bad);
+    const CreateResult added =
+        DatabaseCreator::addCompany(where, QStringLiteral("Druga firma"), QStringLiteral("Druga"));
     QVERIFY2(added.ok, qPrintable(added.message));
     DbError error;
     const QList<CompanyEntry> companies = DatabaseCreator::companies(where, &error);

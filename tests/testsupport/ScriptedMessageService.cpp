@@ -9,7 +9,8 @@ void ScriptedMessageService::information(const QString& title, const QString& te
 bool ScriptedMessageService::question(const QString& title, const QString& text) {
     m_shown.append({QStringLiteral("question"), title, text});
     if (m_answers.isEmpty()) {
-        QTest::qFail(qPrintable(QStringLiteral("unexpected question: ") + text), __FILE__, __LINE__);
+        QTest::qFail(qPrintable(QStringLiteral("unexpected question: ") + text), __FILE__,
+                     __LINE__);
         return false;
     }
     return m_answers.dequeue();

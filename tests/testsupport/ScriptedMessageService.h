@@ -31,7 +31,9 @@ public:
     QStringList texts() const;
     void clear() { m_shown.clear(); }
     // Scripted answers nobody asked for.
-    bool unusedAnswers() const { return !m_answers.isEmpty() || !m_prompts.isEmpty() || !m_files.isEmpty(); }
+    bool unusedAnswers() const {
+        return !m_answers.isEmpty() || !m_prompts.isEmpty() || !m_files.isEmpty();
+    }
 
 private:
     QList<Shown> m_shown;

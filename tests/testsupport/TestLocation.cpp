@@ -60,7 +60,8 @@ TestLocation::TestLocation() {
         m_problem = error.message();
         return;
     }
-    if (DbError error = admin.execute(SqlStatement(QStringLiteral("CREATE DATABASE ") + m_databaseName))) {
+    if (DbError error =
+            admin.execute(SqlStatement(QStringLiteral("CREATE DATABASE ") + m_databaseName))) {
         m_problem = error.message();
         return;
     }
@@ -73,5 +74,6 @@ TestLocation::~TestLocation() {
         return;
     DbConnection admin(uniqueName("test_admin"));
     if (!admin.openMain(*DbLocation::parse(m_serverUrl), false))
-        admin.execute(SqlStatement(QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(m_databaseName)));
+        admin.execute(SqlStatement(
+            QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(m_databaseName)));
 }

@@ -35,11 +35,11 @@ private:
 };
 
 // Skips or fails the current test function when the location could not be made.
-#define REQUIRE_LOCATION(testLocation)                                        \
-    do {                                                                       \
-        if (!(testLocation).isValid()) {                                       \
-            if ((testLocation).mustFail())                                     \
-                QFAIL(qPrintable((testLocation).problem()));                   \
-            QSKIP(qPrintable((testLocation).problem()));                       \
-        }                                                                      \
+#define REQUIRE_LOCATION(testLocation)                       \
+    do {                                                     \
+        if (!(testLocation).isValid()) {                     \
+            if ((testLocation).mustFail())                   \
+                QFAIL(qPrintable((testLocation).problem())); \
+            QSKIP(qPrintable((testLocation).problem()));     \
+        }                                                    \
     } while (false)

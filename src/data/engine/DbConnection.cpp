@@ -36,7 +36,8 @@ QStringList placeholders(const QString& text) {
         if (!first.isLetter() && first != QLatin1Char('_'))
             continue;
         qsizetype end = i + 1;
-        while (end < text.size() && (text.at(end).isLetterOrNumber() || text.at(end) == QLatin1Char('_')))
+        while (end < text.size() &&
+               (text.at(end).isLetterOrNumber() || text.at(end) == QLatin1Char('_')))
             ++end;
         names << text.mid(i, end - i);
         i = end - 1;
@@ -103,8 +104,7 @@ DbError DbConnection::openMain(const DbLocation& location, bool mustExist) {
     return openSqliteFile(location.mainFile(), mustExist);
 }
 
-DbError DbConnection::openCompany(const DbLocation& location, const QString& dir,
-                                  bool mustExist) {
+DbError DbConnection::openCompany(const DbLocation& location, const QString& dir, bool mustExist) {
     if (location.isPostgres())
         return openPostgres(location, dir, mustExist);
     return openSqliteFile(location.companyFile(dir), mustExist);
@@ -225,8 +225,8 @@ DbError DbConnection::execute(const SqlStatement& statement, int* rowsAffected) 
     QSqlQuery query(database());
     if (DbError failed = prepare(query, statement))
         return failed;
-    const bool ok = placeholders(statement.text).isEmpty() ? query.exec(statement.text)
-                                                            : query.exec();
+    const bool ok =
+        placeholders(statement.text).isEmpty() ? query.exec(statement.text) : query.exec();
     if (!ok)
         return error(query.lastError());
     if (rowsAffected)
@@ -240,24 +240,23 @@ DbError DbConnection::select(const SqlStatement& statement, DbQuery* result) {
     QSqlQuery query(database());
     if (DbError failed = prepare(query, statement))
         return failed;
-    const bool ok = placeholders(statement.text).isEmpty() ? query.exec(statement.text)
-                                                            : query.exec();
+    const bool ok =
+        placeholders(statement.text).isEmpty() ? query.exec(statement.text) : query.exec();
     if (!ok)
         return error(query.lastError());
     *result = DbQuery(std::move(query));
     return {};
 }
 
-DbError DbConnection::insert(const SqlStatement& statement, const QString& keyField,
-                             qint64* key) {
+DbError DbConnection::insert(const SqlStatement& statement, const QString& keyField, qint64* key) {
     if (m_engine == EngineKind::Sqlite) {
         if (!isOpen())
             return {DbError::Kind::CannotOpen, QStringLiteral("Baza danych nie jest otwarta.")};
         QSqlQuery query(database());
         if (DbError failed = prepare(query, statement))
             return failed;
-        const bool ok = placeholders(statement.text).isEmpty() ? query.exec(statement.text)
-                                                                : query.exec();
+        const bool ok =
+            placeholders(statement.text).isEmpty() ? query.exec(statement.text) : query.exec();
         if (!ok)
             return error(query.lastError());
         const QVariant id = query.lastInsertId();
@@ -338,9 +337,9 @@ Transaction::~Transaction() {
 
 DbError Transaction::commit() {
     if (!m_open)
-        return m_beginError ? m_beginError
-                            : DbError(DbError::Kind::Other,
-                                      QStringLiteral("Transakcja nie jest otwarta."));
+        return m_beginError
+                   ? m_beginError
+                   : DbError(DbError::Kind::Other, QStringLiteral("Transakcja nie jest otwarta."));
     m_open = false;
     return m_connection.commit();
 }

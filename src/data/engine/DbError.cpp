@@ -13,7 +13,7 @@ static DbError::Kind sqliteKind(int code, bool* unique) {
         case 14:  // SQLITE_CANTOPEN
         case 26:  // SQLITE_NOTADB
             return DbError::Kind::CannotOpen;
-        case 19:  // SQLITE_CONSTRAINT
+        case 19:                                     // SQLITE_CONSTRAINT
             *unique = code == 2067 || code == 1555;  // extended UNIQUE and PRIMARY KEY codes
             return DbError::Kind::Constraint;
         default:

@@ -1,10 +1,10 @@
 #include "data/engine/PolishCollation.h"
 
+#include <sqlite3.h>
 #include <QCollator>
 #include <QLocale>
 #include <QSqlDatabase>
 #include <QSqlDriver>
-#include <sqlite3.h>
 
 namespace {
 

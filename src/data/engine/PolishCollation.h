@@ -9,8 +9,8 @@ class QSqlDatabase;
 // registered on each connection's handle.
 namespace PolishCollation {
 
-QString name();            // "pl-x-icu"
-QString clause();          // COLLATE "pl-x-icu"
+QString name();    // "pl-x-icu"
+QString clause();  // COLLATE "pl-x-icu"
 bool registerOn(const QSqlDatabase& sqliteDatabase);
 int compare(QStringView a, QStringView b);  // the order the collation gives
 

@@ -57,7 +57,8 @@ inline void noSort(RegisterDescriptor& d, const char* field) {
 
 // Fills in the slot lines every list statement shares: vehicle, period, report,
 // then "ORDER BY", the sort column and the direction.
-inline void setSlotLines(RegisterDescriptor& d, int vehicle, int period, int report, int sort, int direction) {
+inline void setSlotLines(RegisterDescriptor& d, int vehicle, int period, int report, int sort,
+                         int direction) {
     d.vehicleLine = vehicle;
     d.periodLine = period;
     d.reportLine = report;

@@ -64,8 +64,8 @@ struct RegisterDescriptor {
     QString defaultSort;
     bool fixedSort = false;  // the consumption lists are always by date
 
-    QStringList keyFields;          // what identifies a row: locate, delete
-    QString deleteTemplate;         // compact form; the key goes in its slot
+    QStringList keyFields;   // what identifies a row: locate, delete
+    QString deleteTemplate;  // compact form; the key goes in its slot
     qint64 listErrorCode = 0;
     qint64 locateErrorCode = 0;
     qint64 deleteErrorCode = 0;

@@ -53,9 +53,9 @@ QList<RegisterDescriptor> financeAndFleetRegisters() {
                                      {"DATAAC", C::Date},
                                      {"DATAOC", C::Date},
                                      {"OSTATUS", C::Status}});
-        d.searchFields = search({"NRREJ", "MARKA", "POJEMNOSC", "COPIS", "NAZWISKO", "*DATAPRZE",
-                                 "*DATAAC", "*DATAOC", "ROCZNIK", "NREW", "LP", "FLOTA", "NREWID",
-                                 "OSTATUS"});
+        d.searchFields =
+            search({"NRREJ", "MARKA", "POJEMNOSC", "COPIS", "NAZWISKO", "*DATAPRZE", "*DATAAC",
+                    "*DATAOC", "ROCZNIK", "NREW", "LP", "FLOTA", "NREWID", "OSTATUS"});
         d.readRight = 1;
         d.writeRight = 2;
         list.append(d);
@@ -98,10 +98,8 @@ QList<RegisterDescriptor> financeAndFleetRegisters() {
         // The rate and the amount are computed per row, not stored: nothing to sort by.
         noSort(d, "STAWKA");
         noSort(d, "KWOTA");
-        d.conversions = conversions({{"DATA", C::Date},
-                                     {"ODLEGLOSC", C::Money},
-                                     {"STAWKA", C::Rate},
-                                     {"KWOTA", C::Money}});
+        d.conversions = conversions(
+            {{"DATA", C::Date}, {"ODLEGLOSC", C::Money}, {"STAWKA", C::Rate}, {"KWOTA", C::Money}});
         d.searchFields = search({"*DATA", "NRREJ", "MARKA", "OPIS", "POJEMNOSC", "*ODLEGLOSC",
                                  "TRASA", "CELWYJAZDU", "NAZWISKO"});
         d.readRight = 3;
@@ -306,8 +304,7 @@ QList<RegisterDescriptor> financeAndFleetRegisters() {
                              {"Opis", "OPIS"},
                              {"Inne", "UWAGI"}});
         d.conversions = conversions({{"DATA", C::Date}, {"TERMIN", C::Date}});
-        d.searchFields =
-            search({"*DATA", "NRREJ", "RODZAJ", "MARKA", "*TERMIN", "OPIS", "UWAGI"});
+        d.searchFields = search({"*DATA", "NRREJ", "RODZAJ", "MARKA", "*TERMIN", "OPIS", "UWAGI"});
         d.readRight = 11;
         d.writeRight = 12;
         list.append(d);
@@ -441,16 +438,15 @@ QList<RegisterDescriptor> financeAndFleetRegisters() {
         d.caption = QStringLiteral("Zlecenia");
         d.statementName = QStringLiteral("DBFZlecenia");
         d.gridName = QStringLiteral("ZleceniaGrid");
-        d.listTemplate =
-            QStringLiteral(
-                "SELECT z.IDZLECENIA, z.NRDOKUMENTU, z.DATAOD, z.DATADO, z.IDPOJAZDU, "
-                "z.RODZAJPRAC, z.TRASA, z.NREW, z.KONTRAHENT, z.OPIS, %1 AS POJAZD, "
-                "%2 AS OSOBA, s.OPIS AS RODZAJPRACO "
-                "FROM zlecenia z LEFT OUTER JOIN osobowa o ON o.NREW = z.NREW "
-                "LEFT OUTER JOIN pojazdy p ON p.IDPOJAZD = z.IDPOJAZDU "
-                "LEFT OUTER JOIN slowniki s ON s.KOD = z.RODZAJPRAC "
-                "WHERE 1 = 1 {14} {15} {16} ORDER BY {18} {19} , z.IDZLECENIA")
-                .arg(vehicle, person);
+        d.listTemplate = QStringLiteral(
+                             "SELECT z.IDZLECENIA, z.NRDOKUMENTU, z.DATAOD, z.DATADO, z.IDPOJAZDU, "
+                             "z.RODZAJPRAC, z.TRASA, z.NREW, z.KONTRAHENT, z.OPIS, %1 AS POJAZD, "
+                             "%2 AS OSOBA, s.OPIS AS RODZAJPRACO "
+                             "FROM zlecenia z LEFT OUTER JOIN osobowa o ON o.NREW = z.NREW "
+                             "LEFT OUTER JOIN pojazdy p ON p.IDPOJAZD = z.IDPOJAZDU "
+                             "LEFT OUTER JOIN slowniki s ON s.KOD = z.RODZAJPRAC "
+                             "WHERE 1 = 1 {14} {15} {16} ORDER BY {18} {19} , z.IDZLECENIA")
+                             .arg(vehicle, person);
         setSlotLines(d, 14, 15, 16, 18, 19);
         d.defaultSort = QStringLiteral("IDZLECENIA");
         d.keyFields = keys({"IDZLECENIA"});
@@ -474,4 +470,3 @@ QList<RegisterDescriptor> financeAndFleetRegisters() {
     }
     return list;
 }
-

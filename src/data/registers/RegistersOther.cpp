@@ -74,8 +74,8 @@ QList<RegisterDescriptor> fuelTimeAndDictionaryRegisters() {
                                      {"CZAS", C::Money},
                                      {"ODPOCZYNEK", C::Money},
                                      {"GODZSUMA", C::Money}});
-        d.searchFields = search({"NRKARTY", "*DATAWYST", "NRREJ", "MARKA", "NAZWISKO",
-                                 "CELWYJAZDU", "TRASA", "*GODZSUMA", "UWAGI"});
+        d.searchFields = search({"NRKARTY", "*DATAWYST", "NRREJ", "MARKA", "NAZWISKO", "CELWYJAZDU",
+                                 "TRASA", "*GODZSUMA", "UWAGI"});
         d.readRight = 45;
         d.writeRight = 46;
         list.append(d);
@@ -258,8 +258,8 @@ QList<RegisterDescriptor> fuelTimeAndDictionaryRegisters() {
              "DBFZuzycieKm", "zuzycieKmGrid", "Przejechano km", "Zużycie l / 100 km", " * 100",
              922023, 912021);
     byAmount(RegisterId::ZuzycieMth, "zuzyciemth", "zuzyciemthlpg", "Zużycie paliwa - mth",
-             "DBFZuzycieMth", "zuzycieMthGrid", "Przepracowano h", "Zużycie l / 1 Mth", "",
-             942025, 912022);
+             "DBFZuzycieMth", "zuzycieMthGrid", "Przepracowano h", "Zużycie l / 1 Mth", "", 942025,
+             912022);
     {
         RegisterDescriptor d = describe(RegisterId::Stawki, QStringLiteral("stawki"));
         d.caption = QStringLiteral("Stawki za km.");
@@ -312,7 +312,8 @@ QList<RegisterDescriptor> fuelTimeAndDictionaryRegisters() {
                              {"Miasto", "MIASTO"},
                              {"Telefon", "TELEFON"}});
         d.conversions = conversions({{"NAZWISKO", C::PersonName}});
-        d.searchFields = search({"NREW", "*NAZWISKO", "ADRES", "NUMER", "KOD", "MIASTO", "TELEFON"});
+        d.searchFields =
+            search({"NREW", "*NAZWISKO", "ADRES", "NUMER", "KOD", "MIASTO", "TELEFON"});
         d.readRight = 24;
         d.writeRight = 25;
         list.append(d);

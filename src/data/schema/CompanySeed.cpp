@@ -118,7 +118,9 @@ const Rates kRates[] = {
     {20230117, 0.89, 1.15, 0.69, 0.42},
 };
 
-QString latin(const char* text) { return QString::fromUtf8(text); }
+QString latin(const char* text) {
+    return QString::fromUtf8(text);
+}
 
 DbError insertEntry(DbConnection& company, const QString& dictionary, const QString& text,
                     const QString& extra, qint64* key) {
@@ -134,8 +136,12 @@ DbError insertEntry(DbConnection& company, const QString& dictionary, const QStr
 
 namespace CompanySeed {
 
-QString supervisorName() { return QStringLiteral("ADMIN"); }
-QString supervisorPassword() { return QStringLiteral("lotra"); }
+QString supervisorName() {
+    return QStringLiteral("ADMIN");
+}
+QString supervisorPassword() {
+    return QStringLiteral("lotra");
+}
 
 DbError fill(DbConnection& company) {
     FieldValues firma{{QStringLiteral("IDFIRMA"), 1}};
@@ -147,11 +153,12 @@ DbError fill(DbConnection& company) {
     if (DbError failed = insertRow(company, QStringLiteral("firma"), firma))
         return failed;
 
-    if (DbError failed = insertRow(company, QStringLiteral("userzy"),
-                                   {{QStringLiteral("NAZWA"), supervisorName()},
-                                    {QStringLiteral("HASLO"), PasswordHash::make(supervisorPassword())},
-                                    {QStringLiteral("OPIS"), QStringLiteral("Administrator")},
-                                    {QStringLiteral("SUPERVISOR"), QStringLiteral("T")}}))
+    if (DbError failed =
+            insertRow(company, QStringLiteral("userzy"),
+                      {{QStringLiteral("NAZWA"), supervisorName()},
+                       {QStringLiteral("HASLO"), PasswordHash::make(supervisorPassword())},
+                       {QStringLiteral("OPIS"), QStringLiteral("Administrator")},
+                       {QStringLiteral("SUPERVISOR"), QStringLiteral("T")}}))
         return failed;
 
     int position = 0;
@@ -167,9 +174,9 @@ DbError fill(DbConnection& company) {
                     QStringLiteral("Słownik rodzajów pojazdów nie jest pusty.")};
         if (position == 4) {
             for (int n = 5; n <= 20; ++n) {
-                if (DbError failed = insertEntry(company, QStringLiteral("RDPOJ"),
-                                                 QStringLiteral("Inne %1").arg(n - 4),
-                                                 QString::number(n), &key))
+                if (DbError failed =
+                        insertEntry(company, QStringLiteral("RDPOJ"),
+                                    QStringLiteral("Inne %1").arg(n - 4), QString::number(n), &key))
                     return failed;
             }
         }

@@ -144,8 +144,8 @@ QList<CompanyEntry> DatabaseCreator::companies(const DbLocation& location, DbErr
     if (*error)
         return list;
     DbQuery result;
-    *error = main.select(SqlStatement(QStringLiteral("SELECT NAZWA, DIR FROM firmy ORDER BY NAZWA")),
-                         &result);
+    *error = main.select(
+        SqlStatement(QStringLiteral("SELECT NAZWA, DIR FROM firmy ORDER BY NAZWA")), &result);
     while (error->ok() && result.next())
         list.append({result.text(u"NAZWA"), result.text(u"DIR")});
     return list;
@@ -192,9 +192,11 @@ CreateResult DatabaseCreator::addCompany(const DbLocation& location, const QStri
     } else {
         const QString path = location.companyDirectory(dir);
         if (QFileInfo::exists(path))
-            return failure(QStringLiteral("Katalog %1 już istnieje.").arg(QDir::toNativeSeparators(path)));
+            return failure(
+                QStringLiteral("Katalog %1 już istnieje.").arg(QDir::toNativeSeparators(path)));
         if (!QDir().mkpath(path))
-            return failure(QStringLiteral("Nie udało się utworzyć katalogu %1").arg(QDir::toNativeSeparators(path)));
+            return failure(QStringLiteral("Nie udało się utworzyć katalogu %1")
+                               .arg(QDir::toNativeSeparators(path)));
     }
     auto removeCompany = [&]() {
         company.close();

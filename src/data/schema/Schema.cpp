@@ -3,13 +3,27 @@
 namespace {
 
 // Shorthands that keep the table list below readable.
-FieldDef key(const char* name) { return {QString::fromLatin1(name), FieldKind::AutoKey}; }
-FieldDef integer(const char* name) { return {QString::fromLatin1(name), FieldKind::Integer}; }
-FieldDef number(const char* name) { return {QString::fromLatin1(name), FieldKind::Number}; }
-FieldDef date(const char* name) { return {QString::fromLatin1(name), FieldKind::Date}; }
-FieldDef dateNumber(const char* name) { return {QString::fromLatin1(name), FieldKind::DateNumber}; }
-FieldDef time(const char* name) { return {QString::fromLatin1(name), FieldKind::Time}; }
-FieldDef flag(const char* name) { return {QString::fromLatin1(name), FieldKind::Flag, 1}; }
+FieldDef key(const char* name) {
+    return {QString::fromLatin1(name), FieldKind::AutoKey};
+}
+FieldDef integer(const char* name) {
+    return {QString::fromLatin1(name), FieldKind::Integer};
+}
+FieldDef number(const char* name) {
+    return {QString::fromLatin1(name), FieldKind::Number};
+}
+FieldDef date(const char* name) {
+    return {QString::fromLatin1(name), FieldKind::Date};
+}
+FieldDef dateNumber(const char* name) {
+    return {QString::fromLatin1(name), FieldKind::DateNumber};
+}
+FieldDef time(const char* name) {
+    return {QString::fromLatin1(name), FieldKind::Time};
+}
+FieldDef flag(const char* name) {
+    return {QString::fromLatin1(name), FieldKind::Flag, 1};
+}
 // A text shown and sorted in lists: Polish order.
 FieldDef text(const char* name, int width) {
     return {QString::fromLatin1(name), FieldKind::Text, width, true};
@@ -19,7 +33,9 @@ FieldDef code(const char* name, int width) {
     return {QString::fromLatin1(name), FieldKind::Text, width, false};
 }
 // A person reference: osobowa.NREW.
-FieldDef person(const char* name) { return code(name, 15); }
+FieldDef person(const char* name) {
+    return code(name, 15);
+}
 
 QStringList fields(std::initializer_list<const char*> names) {
     QStringList list;
@@ -58,16 +74,16 @@ QList<TableDef> buildCompanyTables() {
               {fields({"NAZWA", "UPR"})},
               {}});
     t.append({QStringLiteral("pojazdy"),
-              {key("IDPOJAZD"),      text("NRREJ", 15),     code("POPRZNRREJ", 15),
-               text("MARKA", 50),    integer("RODZAJ"),     integer("POJEMNOSC"),
-               integer("ROCZNIK"),   code("SERIADREJ", 15), code("NRSILNIKA", 30),
-               code("NRNADWOZIA", 30), text("NREW", 100),   person("IDKIEROWCY"),
-               date("DATAOC"),       code("NRPOLOC", 20),   date("DATAAC"),
-               code("NRPOLAC", 20),  date("DATAPRZE"),      date("DATAPRZEGW"),
-               text("UWAGI", 254),   number("STAWKA"),      dateNumber("DATATACHO"),
-               number("NORMAOD"),    number("NORMADO"),     number("LICZPRZEG"),
-               number("LICZGWAR"),   number("LP"),          number("NRFLOTY"),
-               code("NREWID", 50),   number("STATUS")},
+              {key("IDPOJAZD"),        text("NRREJ", 15),     code("POPRZNRREJ", 15),
+               text("MARKA", 50),      integer("RODZAJ"),     integer("POJEMNOSC"),
+               integer("ROCZNIK"),     code("SERIADREJ", 15), code("NRSILNIKA", 30),
+               code("NRNADWOZIA", 30), text("NREW", 100),     person("IDKIEROWCY"),
+               date("DATAOC"),         code("NRPOLOC", 20),   date("DATAAC"),
+               code("NRPOLAC", 20),    date("DATAPRZE"),      date("DATAPRZEGW"),
+               text("UWAGI", 254),     number("STAWKA"),      dateNumber("DATATACHO"),
+               number("NORMAOD"),      number("NORMADO"),     number("LICZPRZEG"),
+               number("LICZGWAR"),     number("LP"),          number("NRFLOTY"),
+               code("NREWID", 50),     number("STATUS")},
               fields({"IDPOJAZD"}),
               {fields({"NRREJ"})},
               {}});
@@ -91,30 +107,30 @@ QList<TableDef> buildCompanyTables() {
               {},
               {fields({"DATA"}), fields({"IDPOJAZD"})}});
     t.append({QStringLiteral("kpaliwowe"),
-              {code("IDKARTY", 30), text("NAZWA", 100), person("IDKIEROWCY"),
-               integer("IDPOJAZD"), text("STACJA", 100), date("TERMIN"), code("PIN", 20),
-               code("WWW", 100), code("EMAIL", 100), text("UWAGI", 254)},
+              {code("IDKARTY", 30), text("NAZWA", 100), person("IDKIEROWCY"), integer("IDPOJAZD"),
+               text("STACJA", 100), date("TERMIN"), code("PIN", 20), code("WWW", 100),
+               code("EMAIL", 100), text("UWAGI", 254)},
               {},
               {fields({"IDKARTY"})},
               {}});
     t.append({QStringLiteral("koszty"),
-              {key("IDKOSZT"),         integer("IDPOJAZD"),     date("DATA"),
-               text("RODZWYD", 100),   text("NAZWATOWAR", 100), code("NRDOKUMENT", 30),
-               number("WARTNETTO"),    number("WARTVAT"),       number("WARTBRUTTO"),
-               text("UWAGI", 254),     flag("CZYVAT"),          date("DATAWYSTAW"),
-               integer("RODZAJPLAT"),  code("IDKARTY", 30),     number("LICZNIK"),
-               person("IDKIEROWCY"),   flag("ISFUEL"),          number("FUEL"),
-               number("CK"),           number("IDDROGOWA")},
+              {key("IDKOSZT"),        integer("IDPOJAZD"),     date("DATA"),
+               text("RODZWYD", 100),  text("NAZWATOWAR", 100), code("NRDOKUMENT", 30),
+               number("WARTNETTO"),   number("WARTVAT"),       number("WARTBRUTTO"),
+               text("UWAGI", 254),    flag("CZYVAT"),          date("DATAWYSTAW"),
+               integer("RODZAJPLAT"), code("IDKARTY", 30),     number("LICZNIK"),
+               person("IDKIEROWCY"),  flag("ISFUEL"),          number("FUEL"),
+               number("CK"),          number("IDDROGOWA")},
               fields({"IDKOSZT"}),
               {},
               {fields({"DATA"}), fields({"IDPOJAZD"})}});
     t.append({QStringLiteral("firma"),
-              {integer("IDFIRMA"), text("NAZWA", 254), code("KOD", 10), text("MIASTO", 40),
-               text("ULICA", 80), code("NUMER", 10), code("NIP", 13), code("REGON", 9),
-               text("BANK", 100), code("ROR", 30), code("TELEFON", 100), code("FAX", 100),
-               code("EMAIL", 100), code("WWW", 100), code("KKOD", 10), text("KMIASTO", 40),
-               text("KULICA", 80), code("KNUMER", 10), code("KTELEFON", 100),
-               code("KFAX", 100), code("KEMAIL", 100), text("INNE", 254)},
+              {integer("IDFIRMA"),  text("NAZWA", 254), code("KOD", 10),       text("MIASTO", 40),
+               text("ULICA", 80),   code("NUMER", 10),  code("NIP", 13),       code("REGON", 9),
+               text("BANK", 100),   code("ROR", 30),    code("TELEFON", 100),  code("FAX", 100),
+               code("EMAIL", 100),  code("WWW", 100),   code("KKOD", 10),      text("KMIASTO", 40),
+               text("KULICA", 80),  code("KNUMER", 10), code("KTELEFON", 100), code("KFAX", 100),
+               code("KEMAIL", 100), text("INNE", 254)},
               fields({"IDFIRMA"}),
               {},
               {}});
@@ -127,15 +143,14 @@ QList<TableDef> buildCompanyTables() {
               {fields({"DATA"})}});
     t.append({QStringLiteral("przejazdy"),
               {key("IDPRZEJAZD"), date("DATA"), integer("IDPOJAZD"), text("CELWYJAZDU", 100),
-               text("TRASA", 100), number("ODLEGLOSC"), person("IDKIEROWCY"),
-               text("UWAGI", 254), number("STAWKA"), number("KWOTA")},
+               text("TRASA", 100), number("ODLEGLOSC"), person("IDKIEROWCY"), text("UWAGI", 254),
+               number("STAWKA"), number("KWOTA")},
               fields({"IDPRZEJAZD"}),
               {},
               {fields({"DATA"}), fields({"IDPOJAZD"})}});
     t.append({QStringLiteral("wyposazenie"),
-              {key("IDWYPOS"), date("DATA"), date("TERMIN"), integer("IDPOJAZD"),
-               number("LICZNIK"), text("RODZAJ", 100), text("OPIS", 254), text("UWAGI", 254),
-               number("LICZTERM")},
+              {key("IDWYPOS"), date("DATA"), date("TERMIN"), integer("IDPOJAZD"), number("LICZNIK"),
+               text("RODZAJ", 100), text("OPIS", 254), text("UWAGI", 254), number("LICZTERM")},
               fields({"IDWYPOS"}),
               {},
               {fields({"DATA"})}});
@@ -159,34 +174,31 @@ QList<TableDef> buildCompanyTables() {
     t.append(continuous("zuzycielpg"));
     t.append({QStringLiteral("terminy"),
               {key("IDTERMINU"), date("DATAOD"), date("DATADO"), integer("RODZAJTERMINU"),
-               integer("IDPOJAZDU"), code("SPRODDO", 1), person("NREW"),
-               text("KONTRAHENT", 100), text("OPIS", 254), number("LICZTERM")},
+               integer("IDPOJAZDU"), code("SPRODDO", 1), person("NREW"), text("KONTRAHENT", 100),
+               text("OPIS", 254), number("LICZTERM")},
               fields({"IDTERMINU"}),
               {},
               {fields({"DATAOD"})}});
     t.append({QStringLiteral("opony"),
-              {key("IDOPONY"),        number("ILOSC"),       integer("RODZAJ"),
-               integer("ROZMIAR"),    number("PRZEBMAX"),    integer("IDPOJAZDU"),
-               date("DATAZAKUPU"),    number("NETTO"),       number("VAT"),
-               number("BRUTTO"),      date("DATAWYMIANY"),   code("NREWID", 30),
-               text("MARKA", 100),    text("BIEZNIK", 100),  text("CECHY", 254),
-               code("NRDOKUMENTU", 30), flag("MAGAZYN"),     text("INNE", 254),
-               number("LICZTERM")},
+              {key("IDOPONY"), number("ILOSC"), integer("RODZAJ"), integer("ROZMIAR"),
+               number("PRZEBMAX"), integer("IDPOJAZDU"), date("DATAZAKUPU"), number("NETTO"),
+               number("VAT"), number("BRUTTO"), date("DATAWYMIANY"), code("NREWID", 30),
+               text("MARKA", 100), text("BIEZNIK", 100), text("CECHY", 254),
+               code("NRDOKUMENTU", 30), flag("MAGAZYN"), text("INNE", 254), number("LICZTERM")},
               fields({"IDOPONY"}),
               {fields({"NREWID"})},
               {}});
     t.append({QStringLiteral("rozliczenia"),
               {key("IDROZLICZENIA"), date("DATAOD"), date("DATADO"), integer("IDPOJAZDU"),
-               number("GODZINY"), number("STAWKA"), integer("RODZAJPRAC"),
-               code("NRDOKUMENTU", 30), text("TRASA", 100), person("NREW"),
-               text("KONTRAHENT", 100), text("OPIS", 254)},
+               number("GODZINY"), number("STAWKA"), integer("RODZAJPRAC"), code("NRDOKUMENTU", 30),
+               text("TRASA", 100), person("NREW"), text("KONTRAHENT", 100), text("OPIS", 254)},
               fields({"IDROZLICZENIA"}),
               {fields({"NRDOKUMENTU"})},
               {fields({"DATAOD"})}});
     t.append({QStringLiteral("zlecenia"),
               {key("IDZLECENIA"), date("DATAOD"), date("DATADO"), integer("IDPOJAZDU"),
-               integer("RODZAJPRAC"), code("NRDOKUMENTU", 30), text("TRASA", 100),
-               person("NREW"), text("KONTRAHENT", 100), text("OPIS", 254)},
+               integer("RODZAJPRAC"), code("NRDOKUMENTU", 30), text("TRASA", 100), person("NREW"),
+               text("KONTRAHENT", 100), text("OPIS", 254)},
               fields({"IDZLECENIA"}),
               {fields({"NRDOKUMENTU"})},
               {fields({"DATAOD"})}});
@@ -208,27 +220,26 @@ QList<TableDef> buildCompanyTables() {
               {},
               {fields({"DATA"})}});
     t.append({QStringLiteral("kartydrogowe"),
-              {key("IDDROGOWA"),       code("NRKARTY", 254),   date("DATAWYST"),
-               integer("IDPOJAZD"),    person("IDKIEROWCY"),   text("CELWYJAZDU", 100),
-               text("TRASA", 100),     number("LICZSTART"),    number("LICZEND"),
-               date("DATASTART"),      time("GODZSTART"),      date("DATAEND"),
-               time("GODZEND"),        number("CZAS"),         text("UWAGI", 254),
-               code("PRAWOJAZDY", 254), number("ODPOCZYNEK"),  number("GODZSUMA")},
+              {key("IDDROGOWA"), code("NRKARTY", 254), date("DATAWYST"), integer("IDPOJAZD"),
+               person("IDKIEROWCY"), text("CELWYJAZDU", 100), text("TRASA", 100),
+               number("LICZSTART"), number("LICZEND"), date("DATASTART"), time("GODZSTART"),
+               date("DATAEND"), time("GODZEND"), number("CZAS"), text("UWAGI", 254),
+               code("PRAWOJAZDY", 254), number("ODPOCZYNEK"), number("GODZSUMA")},
               fields({"IDDROGOWA"}),
               {},
               {fields({"DATAWYST"})}});
-    t.append({QStringLiteral("cenypaliw"),
-              {key("ID"), date("DATA"), integer("RODZAJPALIWA"), number("BRUTTO"),
-               text("MIEJSCE", 100)},
-              fields({"ID"}),
-              {},
-              {fields({"DATA"})}});
-    t.append({QStringLiteral("magazyn"),
-              {key("ID"), text("CZESC", 100), number("ILOSC"), number("PRZYPOMNIJ"),
-               text("UWAGI", 254)},
-              fields({"ID"}),
-              {},
-              {}});
+    t.append(
+        {QStringLiteral("cenypaliw"),
+         {key("ID"), date("DATA"), integer("RODZAJPALIWA"), number("BRUTTO"), text("MIEJSCE", 100)},
+         fields({"ID"}),
+         {},
+         {fields({"DATA"})}});
+    t.append(
+        {QStringLiteral("magazyn"),
+         {key("ID"), text("CZESC", 100), number("ILOSC"), number("PRZYPOMNIJ"), text("UWAGI", 254)},
+         fields({"ID"}),
+         {},
+         {}});
     Q_ASSERT(t.size() == 29);
     return t;
 }
@@ -306,9 +317,9 @@ const TableDef* mainTable(const QString& name) {
 
 const QStringList& consumptionTables() {
     static const QStringList names = {
-        QStringLiteral("zuzycie"),      QStringLiteral("zuzycielpg"),
-        QStringLiteral("zuzyciekm"),    QStringLiteral("zuzyciekmlpg"),
-        QStringLiteral("zuzyciemth"),   QStringLiteral("zuzyciemthlpg")};
+        QStringLiteral("zuzycie"),    QStringLiteral("zuzycielpg"),
+        QStringLiteral("zuzyciekm"),  QStringLiteral("zuzyciekmlpg"),
+        QStringLiteral("zuzyciemth"), QStringLiteral("zuzyciemthlpg")};
     return names;
 }
 

@@ -28,7 +28,7 @@ struct FieldDef {
 struct TableDef {
     QString name;
     QList<FieldDef> fields;
-    QStringList primaryKey;           // the AutoKey field, or fields of a compound key
+    QStringList primaryKey;            // the AutoKey field, or fields of a compound key
     QList<QStringList> uniqueIndexes;  // keys that users type
     QList<QStringList> indexes;        // for the lists' filters and joins
 

@@ -44,16 +44,20 @@ QStringList createTable(const TableDef& table, EngineKind engine) {
         columns << field.name + QLatin1Char(' ') + columnType(field, engine, isKey);
     }
     if (table.primaryKey.size() > 1)
-        columns << QStringLiteral("PRIMARY KEY (%1)").arg(table.primaryKey.join(QStringLiteral(", ")));
+        columns
+            << QStringLiteral("PRIMARY KEY (%1)").arg(table.primaryKey.join(QStringLiteral(", ")));
 
     QStringList statements;
-    statements << QStringLiteral("CREATE TABLE %1 (%2)").arg(table.name, columns.join(QStringLiteral(", ")));
+    statements << QStringLiteral("CREATE TABLE %1 (%2)")
+                      .arg(table.name, columns.join(QStringLiteral(", ")));
     for (const QStringList& unique : table.uniqueIndexes)
         statements << QStringLiteral("CREATE UNIQUE INDEX %1 ON %2 (%3)")
-                          .arg(indexName(table, unique, "uq"), table.name, unique.join(QStringLiteral(", ")));
+                          .arg(indexName(table, unique, "uq"), table.name,
+                               unique.join(QStringLiteral(", ")));
     for (const QStringList& index : table.indexes)
         statements << QStringLiteral("CREATE INDEX %1 ON %2 (%3)")
-                          .arg(indexName(table, index, "ix"), table.name, index.join(QStringLiteral(", ")));
+                          .arg(indexName(table, index, "ix"), table.name,
+                               index.join(QStringLiteral(", ")));
     return statements;
 }
 
