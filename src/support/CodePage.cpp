@@ -7,7 +7,9 @@ namespace {
 
 constexpr char windows1250Name[] = "windows-1250";
 
-QByteArray utf8Bom() { return QByteArrayLiteral("\xEF\xBB\xBF"); }
+QByteArray utf8Bom() {
+    return QByteArrayLiteral("\xEF\xBB\xBF");
+}
 
 bool isValidUtf8(const QByteArray& bytes) {
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
@@ -25,13 +27,11 @@ QByteArray encodeWindows1250Checked(const QString& text) {
     QStringDecoder decoder(windows1250Name, QStringDecoder::Flag::Stateless);
     for (qsizetype i = 0; i < text.size();) {
         const qsizetype length =
-            (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-                ? 2
-                : 1;
+            (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) ? 2
+                                                                                               : 1;
         const QStringView codePoint = QStringView(text).mid(i, length);
         const QByteArray bytes = encoder.encode(codePoint);
-        if (!encoder.hasError() && bytes.size() == 1 &&
-            QString(decoder.decode(bytes)) == codePoint)
+        if (!encoder.hasError() && bytes.size() == 1 && QString(decoder.decode(bytes)) == codePoint)
             out += bytes;
         else
             out += '?';
@@ -47,7 +47,9 @@ QByteArray encodeWindows1250Checked(const QString& text) {
 
 namespace CodePage {
 
-bool hasUtf8Bom(const QByteArray& bytes) { return bytes.startsWith(utf8Bom()); }
+bool hasUtf8Bom(const QByteArray& bytes) {
+    return bytes.startsWith(utf8Bom());
+}
 
 TextEncoding detect(const QByteArray& bytes) {
     if (hasUtf8Bom(bytes) || isValidUtf8(bytes))
@@ -55,12 +57,17 @@ TextEncoding detect(const QByteArray& bytes) {
     return TextEncoding::Windows1250;
 }
 
-QString decode(const QByteArray& bytes) { return decode(bytes, detect(bytes)); }
+QString decode(const QByteArray& bytes) {
+    return decode(bytes, detect(bytes));
+}
 
 QString decode(const QByteArray& bytes, TextEncoding encoding) {
     if (encoding == TextEncoding::Utf8) {
+        // QString::fromUtf8 would also swallow a second mark; only the first one goes.
         const QByteArray body = hasUtf8Bom(bytes) ? bytes.mid(utf8Bom().size()) : bytes;
-        return QString::fromUtf8(body);
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                         QStringDecoder::Flag::ConvertInitialBom);
+        return decoder.decode(body);
     }
     QStringDecoder decoder(windows1250Name, QStringDecoder::Flag::Stateless);
     return decoder.decode(bytes);

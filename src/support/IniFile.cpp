@@ -126,8 +126,7 @@ std::optional<SectionRange> firstSection(const QStringList& lines, const QString
     return ranges.first();
 }
 
-std::optional<Line> findKey(const QStringList& lines, const QString& section,
-                            const QString& key) {
+std::optional<Line> findKey(const QStringList& lines, const QString& section, const QString& key) {
     const auto range = firstSection(lines, section.trimmed());
     if (!range)
         return std::nullopt;
@@ -144,8 +143,8 @@ bool isValidSectionName(const QString& section) {
 }
 
 bool isValidKeyName(const QString& key) {
-    return !key.isEmpty() && !hasLineBreak(key) && !key.contains(u'=') &&
-           !key.startsWith(u';') && !key.startsWith(u'[');
+    return !key.isEmpty() && !hasLineBreak(key) && !key.contains(u'=') && !key.startsWith(u';') &&
+           !key.startsWith(u'[');
 }
 
 }  // namespace

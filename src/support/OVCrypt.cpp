@@ -17,9 +17,13 @@ QByteArray shift(QByteArray text, const QByteArray& key, int direction) {
 
 }  // namespace
 
-void TOVCrypt::Encipher() { Cryptogram = encipher(Cryptogram, Key); }
+void TOVCrypt::Encipher() {
+    Cryptogram = encipher(Cryptogram, Key);
+}
 
-void TOVCrypt::Decipher() { Cryptogram = decipher(Cryptogram, Key); }
+void TOVCrypt::Decipher() {
+    Cryptogram = decipher(Cryptogram, Key);
+}
 
 QByteArray TOVCrypt::encipher(const QByteArray& text, const QByteArray& key) {
     return shift(text, key, +1);

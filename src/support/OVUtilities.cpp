@@ -12,7 +12,9 @@ struct DateParts {
     int year = 0;
 };
 
-bool isAsciiDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isAsciiDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
 
 // The value of the digits text[from, from + count); -1 when one is not a digit.
 int digitsAt(const QString& text, qsizetype from, qsizetype count) {
@@ -67,7 +69,9 @@ QString TOVUtilities::dataDirectory() {
     return m_dataDirectory;
 }
 
-QString TOVUtilities::defaultDataDirectory() { return dataDirectoryFor(defaultSubfolder); }
+QString TOVUtilities::defaultDataDirectory() {
+    return dataDirectoryFor(defaultSubfolder);
+}
 
 QString TOVUtilities::dataDirectoryFor(const QString& subfolder) {
     const QString fromEnvironment = qEnvironmentVariable("FLOTANOR_DATA_DIR");
@@ -95,14 +99,18 @@ QChar TOVUtilities::dateSeparatorFor(const QLocale& locale) {
     return u'-';
 }
 
-QChar TOVUtilities::dateSeparator() const { return dateSeparatorFor(m_locale); }
+QChar TOVUtilities::dateSeparator() const {
+    return dateSeparatorFor(m_locale);
+}
 
 QString TOVUtilities::emptyDate() const {
     const QChar s = dateSeparator();
     return QStringLiteral("  ") + s + QStringLiteral("  ") + s + QStringLiteral("    ");
 }
 
-QString TOVUtilities::emptyTime() const { return QStringLiteral("  :  "); }
+QString TOVUtilities::emptyTime() const {
+    return QStringLiteral("  :  ");
+}
 
 QString TOVUtilities::dateFormat() const {
     const QChar s = dateSeparator();
@@ -154,9 +162,9 @@ int TOVUtilities::yearOf(qint64 date) {
 
 QString TOVUtilities::monthName(int month) const {
     static const std::array<QString, 12> names = {
-        QStringLiteral("Styczeń"),  QStringLiteral("Luty"),        QStringLiteral("Marzec"),
-        QStringLiteral("Kwiecień"), QStringLiteral("Maj"),         QStringLiteral("Czerwiec"),
-        QStringLiteral("Lipiec"),   QStringLiteral("Sierpień"),    QStringLiteral("Wrzesień"),
+        QStringLiteral("Styczeń"),     QStringLiteral("Luty"),     QStringLiteral("Marzec"),
+        QStringLiteral("Kwiecień"),    QStringLiteral("Maj"),      QStringLiteral("Czerwiec"),
+        QStringLiteral("Lipiec"),      QStringLiteral("Sierpień"), QStringLiteral("Wrzesień"),
         QStringLiteral("Październik"), QStringLiteral("Listopad"), QStringLiteral("Grudzień")};
     if (month < 1 || month > 12)
         return {};

@@ -31,8 +31,8 @@ public:
     static QChar dateSeparatorFor(const QLocale& locale);
     QChar dateSeparator() const;
 
-    QString emptyDate() const;  // "  .  .    " with the separator of the locale
-    QString emptyTime() const;  // "  :  "
+    QString emptyDate() const;   // "  .  .    " with the separator of the locale
+    QString emptyTime() const;   // "  :  "
     QString dateFormat() const;  // "dd.MM.yyyy" with the separator of the locale
 
     // DD?MM?YYYY with digits at the places of the numbers, year >= 1000, month 1..12,

@@ -25,8 +25,8 @@ struct StoredHash {
 std::optional<QByteArray> strictBase64(const QString& text) {
     if (text.isEmpty())
         return std::nullopt;
-    auto decoded = QByteArray::fromBase64Encoding(text.toLatin1(),
-                                                  QByteArray::AbortOnBase64DecodingErrors);
+    auto decoded =
+        QByteArray::fromBase64Encoding(text.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
     if (!decoded || decoded.decoded.isEmpty())
         return std::nullopt;
     return decoded.decoded;
@@ -98,8 +98,8 @@ QString PasswordHash::make(const QString& password, int iterations) {
     QByteArray salt(saltLength, Qt::Uninitialized);
     QRandomGenerator::system()->generate(salt.begin(), salt.end());
     const QByteArray key = pbkdf2Sha256(password.toUtf8(), salt, iterations, keyLength);
-    return QString(scheme) + u'$' + QString::number(iterations) + u'$' + QString::fromLatin1(salt.toBase64()) +
-           u'$' + QString::fromLatin1(key.toBase64());
+    return QString(scheme) + u'$' + QString::number(iterations) + u'$' +
+           QString::fromLatin1(salt.toBase64()) + u'$' + QString::fromLatin1(key.toBase64());
 }
 
 bool PasswordHash::verify(const QString& password, const QString& stored) {
@@ -111,4 +111,6 @@ bool PasswordHash::verify(const QString& password, const QString& stored) {
     return constantTimeEqual(key, hash->key);
 }
 
-bool PasswordHash::isHash(const QString& stored) { return parse(stored).has_value(); }
+bool PasswordHash::isHash(const QString& stored) {
+    return parse(stored).has_value();
+}

@@ -91,13 +91,19 @@ void TestCodePage::decode_data() {
     QTest::newRow("bom is dropped")
         << QByteArray("\xEF\xBB\xBFZa\xC5\xBC\xC3\xB3\xC5\x82\xC4\x87") << QStringLiteral("Zażółć");
     QTest::newRow("bom alone") << QByteArray("\xEF\xBB\xBF") << QString();
-    QTest::newRow("only the first bom is dropped")
-        << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF" "a") << QStringLiteral("\uFEFFa");
+    QTest::newRow("only the first bom is dropped") << QByteArray(
+                                                          "\xEF\xBB\xBF\xEF\xBB\xBF"
+                                                          "a")
+                                                   << QStringLiteral("\uFEFFa");
     QTest::newRow("utf-8") << QByteArray("g\xC4\x99\xC5\x9Bl\xC4\x85") << QStringLiteral("gęślą");
-    QTest::newRow("1250") << QByteArray("ja\x9F\xF1 \xA3\xF3" "d\x9F")
+    QTest::newRow("1250") << QByteArray(
+                                 "ja\x9F\xF1 \xA3\xF3"
+                                 "d\x9F")
                           << QStringLiteral("jaźń Łódź");
-    QTest::newRow("1250 punctuation")
-        << QByteArray("\x84" "cudzys\xB3\xF3w\x94 \x96 \x80") << QStringLiteral("„cudzysłów” – €");
+    QTest::newRow("1250 punctuation") << QByteArray(
+                                             "\x84"
+                                             "cudzys\xB3\xF3w\x94 \x96 \x80")
+                                      << QStringLiteral("„cudzysłów” – €");
 }
 
 void TestCodePage::decode() {
@@ -150,15 +156,18 @@ void TestCodePage::unmappableCharacters() {
 void TestCodePage::utf8IsWrittenWithoutBom() {
     const QByteArray bytes = CodePage::encode(QStringLiteral("Łódź"), TextEncoding::Utf8);
     QVERIFY(!CodePage::hasUtf8Bom(bytes));
-    QCOMPARE(bytes, QByteArray("\xC5\x81\xC3\xB3" "d\xC5\xBA"));
+    QCOMPARE(bytes, QByteArray("\xC5\x81\xC3\xB3"
+                               "d\xC5\xBA"));
 }
 
 void TestCodePage::encodingFromName_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("known");
     QTest::addColumn<TextEncoding>("encoding");
-    QTest::newRow("windows-1250") << QStringLiteral("windows-1250") << true << TextEncoding::Windows1250;
-    QTest::newRow("Windows-1250") << QStringLiteral("Windows-1250") << true << TextEncoding::Windows1250;
+    QTest::newRow("windows-1250") << QStringLiteral("windows-1250") << true
+                                  << TextEncoding::Windows1250;
+    QTest::newRow("Windows-1250") << QStringLiteral("Windows-1250") << true
+                                  << TextEncoding::Windows1250;
     QTest::newRow("cp1250") << QStringLiteral("cp1250") << true << TextEncoding::Windows1250;
     QTest::newRow("CP1250") << QStringLiteral("CP1250") << true << TextEncoding::Windows1250;
     QTest::newRow("utf-8") << QStringLiteral("utf-8") << true << TextEncoding::Utf8;

@@ -32,7 +32,8 @@ void TestOVCrypt::knownVectors_data() {
     QTest::addColumn<QByteArray>("cryptogram");
 
     // 'A'+1 = 'B', 'B'+2 = 'D', 'C'+1 = 'D': the key starts again at its first byte.
-    QTest::newRow("key repeats") << QByteArray("ABC") << QByteArray("\x01\x02") << QByteArray("BDD");
+    QTest::newRow("key repeats") << QByteArray("ABC") << QByteArray("\x01\x02")
+                                 << QByteArray("BDD");
     QTest::newRow("sum wraps past 255")
         << QByteArray("\xFF\xFE\x80") << QByteArray("\x02") << QByteArray("\x01\x00\x82", 3);
     // 0x61 + 0xFF = 0x160 -> 0x60; 0x00 + 0x80 = 0x80

@@ -68,12 +68,11 @@ void TestOVUtilities::dateSeparatorFor_data() {
     QTest::newRow("C d MMM yyyy: blank") << QLocale::c() << QChar(u'-');
     QTest::newRow("en_US M/d/yy") << QLocale(QLocale::English, QLocale::UnitedStates)
                                   << QChar(u'/');
-    QTest::newRow("nl_NL dd-MM-yyyy") << QLocale(QLocale::Dutch, QLocale::Netherlands)
-                                      << QChar(u'-');
-    QTest::newRow("ja_JP yyyy/MM/dd") << QLocale(QLocale::Japanese, QLocale::Japan)
-                                      << QChar(u'/');
-    QTest::newRow("ko_KR yy. M. d.") << QLocale(QLocale::Korean, QLocale::SouthKorea)
-                                     << QChar(u'.');
+    QTest::newRow("nl_NL dd-MM-yyyy")
+        << QLocale(QLocale::Dutch, QLocale::Netherlands) << QChar(u'-');
+    QTest::newRow("ja_JP yyyy/MM/dd") << QLocale(QLocale::Japanese, QLocale::Japan) << QChar(u'/');
+    QTest::newRow("ko_KR yy. M. d.")
+        << QLocale(QLocale::Korean, QLocale::SouthKorea) << QChar(u'.');
     // d<RLM>/M<RLM>/yyyy: the first non-letter is the right-to-left mark, not '/'.
     QTest::newRow("ar_EG with marks") << QLocale(QLocale::Arabic, QLocale::Egypt) << QChar(u'-');
 }
@@ -250,11 +249,11 @@ void TestOVUtilities::monthNames() {
 
 void TestOVUtilities::digitWords() {
     // The first three letters of the Polish number words, in capitals.
-    const QStringList numberWords = {
-        QStringLiteral("zero"),  QStringLiteral("jeden"),  QStringLiteral("dwa"),
-        QStringLiteral("trzy"),  QStringLiteral("cztery"), QStringLiteral("pięć"),
-        QStringLiteral("sześć"), QStringLiteral("siedem"), QStringLiteral("osiem"),
-        QStringLiteral("dziewięć")};
+    const QStringList numberWords = {QStringLiteral("zero"),   QStringLiteral("jeden"),
+                                     QStringLiteral("dwa"),    QStringLiteral("trzy"),
+                                     QStringLiteral("cztery"), QStringLiteral("pięć"),
+                                     QStringLiteral("sześć"),  QStringLiteral("siedem"),
+                                     QStringLiteral("osiem"),  QStringLiteral("dziewięć")};
     const TOVUtilities utilities;
     for (int digit = 0; digit <= 9; ++digit)
         QCOMPARE(utilities.digitWord(digit), numberWords[digit].left(3).toUpper());
@@ -323,9 +322,8 @@ void TestOVUtilities::replaceAll_data() {
                                   << QStringLiteral("abc");
     QTest::newRow("empty text") << QString() << QStringLiteral("a") << QStringLiteral("b")
                                 << QString();
-    QTest::newRow("replacement contains search")
-        << QStringLiteral("aXa") << QStringLiteral("a") << QStringLiteral("aa")
-        << QStringLiteral("aaXaa");
+    QTest::newRow("replacement contains search") << QStringLiteral("aXa") << QStringLiteral("a")
+                                                 << QStringLiteral("aa") << QStringLiteral("aaXaa");
     QTest::newRow("replacement wraps search") << QStringLiteral("x-x") << QStringLiteral("x")
                                               << QStringLiteral("[x]") << QStringLiteral("[x]-[x]");
     QTest::newRow("replacement equals search") << QStringLiteral("abab") << QStringLiteral("ab")
@@ -345,8 +343,8 @@ void TestOVUtilities::replaceAll() {
 void TestOVUtilities::replaceAllStopsOnATextThatKeepsGrowing() {
     // "ab" -> "bbaa" does not contain "ab", yet every replacement forms a new "ab" with the
     // letter before it: "aab" -> "abbaa" -> "bbaabaa" -> ... The call must still return.
-    const QString result =
-        TOVUtilities::replaceAll(QStringLiteral("aab"), QStringLiteral("ab"), QStringLiteral("bbaa"));
+    const QString result = TOVUtilities::replaceAll(QStringLiteral("aab"), QStringLiteral("ab"),
+                                                    QStringLiteral("bbaa"));
     QVERIFY(result.startsWith(QStringLiteral("bb")));
     QVERIFY(result.size() < 100000);
 }

@@ -41,9 +41,9 @@ void TestPasswordHash::pbkdf2KnownVectors_data() {
     QTest::newRow("c=2") << QByteArray("password") << QByteArray("salt") << 2
                          << QByteArray::fromHex(
                                 "ae4d0c95af6b46d32d0adff928f06dd02a303f8ef3c251dfd6e2d85a95474c43");
-    QTest::newRow("c=4096") << QByteArray("password") << QByteArray("salt") << 4096
-                            << QByteArray::fromHex(
-                                   "c5e478d59288c841aa530db6845c4c8d962893a001ce4e11a4963873aa98134a");
+    QTest::newRow("c=4096")
+        << QByteArray("password") << QByteArray("salt") << 4096
+        << QByteArray::fromHex("c5e478d59288c841aa530db6845c4c8d962893a001ce4e11a4963873aa98134a");
     // 40 bytes: the second block is cut short.
     QTest::newRow("long password and salt")
         << QByteArray("passwordPASSWORDpassword")
@@ -90,8 +90,7 @@ void TestPasswordHash::makeAndVerify_data() {
     QTest::newRow("Polish") << QStringLiteral("Zażółć") << QStringLiteral("Zazolc") << 1;
     QTest::newRow("empty") << QString() << QStringLiteral(" ") << 2;
     QTest::newRow("wrong one is longer") << QStringLiteral("abc") << QStringLiteral("abcd") << 5;
-    QTest::newRow("zero iterations become one")
-        << QStringLiteral("x") << QStringLiteral("y") << 0;
+    QTest::newRow("zero iterations become one") << QStringLiteral("x") << QStringLiteral("y") << 0;
 }
 
 void TestPasswordHash::makeAndVerify() {
@@ -146,7 +145,9 @@ void TestPasswordHash::malformed_data() {
         QByteArray::fromHex("120fb6cffcf8b32c43e7225256c4f837a86548c92ccc35480805987cb70be17b")
             .toBase64());
     const auto hash = [](const QString& scheme, const QString& count, const QString& salt,
-                         const QString& key) { return QStringList{scheme, count, salt, key}.join(u'$'); };
+                         const QString& key) {
+        return QStringList{scheme, count, salt, key}.join(u'$');
+    };
     const QString scheme = QStringLiteral("pbkdf2-sha256");
     QTest::newRow("empty") << QString();
     QTest::newRow("plain password") << QStringLiteral("password");
