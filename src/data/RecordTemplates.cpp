@@ -232,7 +232,7 @@ const QHash<QString, QString>& templates() {
          QStringLiteral("DELETE FROM %1 WHERE IDPOJAZD = {1} AND DATA = {3}")},
         {QStringLiteral("DBFUpdatePrzebiegi"),
          QStringLiteral(
-             "UPDATE przebiegi SET DATA= {1} ,IDPOJAZD= {3} ,UWAGI=:PARAM1,LICZNIK= {5} WHERE "
+             "UPDATE przebiegi SET DATA= {1} ,IDPOJAZD= {3} ,UWAGI=:PARAM0,LICZNIK= {5} WHERE "
              "IDPRZEBIEGI= {7}")},
         {QStringLiteral("DBFInsertPrzebiegi"),
          QStringLiteral(

@@ -32,8 +32,9 @@ bool write(const QList<QStringList>& rows, const QString& fileName, TextEncoding
     return true;
 }
 
-QList<QStringList> decode(const QByteArray& bytes) {
-    const QString text = CodePage::decode(bytes);
+namespace {
+
+QList<QStringList> cells(const QString& text) {
     QList<QStringList> rows;
     QStringList row;
     QString cell;
@@ -81,6 +82,16 @@ QList<QStringList> decode(const QByteArray& bytes) {
         rows << row;
     }
     return rows;
+}
+
+}  // namespace
+
+QList<QStringList> decode(const QByteArray& bytes) {
+    return cells(CodePage::decode(bytes));
+}
+
+QList<QStringList> decode(const QByteArray& bytes, TextEncoding encoding) {
+    return cells(CodePage::decode(bytes, encoding));
 }
 
 }  // namespace CsvSheet

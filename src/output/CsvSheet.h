@@ -18,7 +18,9 @@ QByteArray encode(const QList<QStringList>& rows,
 bool write(const QList<QStringList>& rows, const QString& fileName,
            TextEncoding encoding = TextEncoding::Windows1250, QString* error = nullptr);
 
-// Reads a sheet written by encode() back into its cells.
+// Reads a sheet written by encode() back into its cells. Without an encoding it is
+// guessed (valid UTF-8 or else Windows-1250), which a short Windows-1250 text can fool.
 QList<QStringList> decode(const QByteArray& bytes);
+QList<QStringList> decode(const QByteArray& bytes, TextEncoding encoding);
 
 }  // namespace CsvSheet

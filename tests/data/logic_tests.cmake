@@ -1,1 +1,6 @@
 # pure logic tests of src/data (no database)
+flotanor_add_test(tst_displayformat SOURCES tst_displayformat.cpp LIBS flotanor_data)
+flotanor_add_test(tst_filterclauses SOURCES tst_filterclauses.cpp LIBS flotanor_data)
+flotanor_add_test(tst_triprates SOURCES tst_triprates.cpp LIBS flotanor_data)
+flotanor_add_test(tst_consumption SOURCES tst_consumption.cpp LIBS flotanor_data)
+flotanor_add_test(tst_sqltemplate SOURCES tst_sqltemplate.cpp LIBS flotanor_data)
