@@ -224,7 +224,7 @@ int list(const CliArguments& args) {
         return fail(kUsage, QStringLiteral("W bazie nie ma firmy w katalogu %1.").arg(dir));
     if (!database.openCompany(*where, dir))
         return kFailed;
-    database.setLpg(lpg);
+    database.setLpg(reg->id, lpg);
     const VehicleInfo vehicle = database.applySelection(selection);
     if (!selection.vehicle.isEmpty() && vehicle.key < 0)
         return fail(kUsage, QStringLiteral("Nie znaleziono pojazdu o numerze rejestracyjnym %1.")

@@ -53,7 +53,7 @@ bool TmyDataBase::openCompany(const DbLocation& location, const QString& dir, in
     }
     m_location = location;
     m_dir = dir;
-    m_lpg = false;
+    m_lpg.fill(false);
     resetFilters(currentYear);
 
     SqlStatement kinds(
@@ -156,7 +156,7 @@ bool TmyDataBase::sortByColumn(RegisterId id, const QString& field) {
 
 QString TmyDataBase::tableOf(RegisterId id) const {
     const RegisterDescriptor& d = Registers::get(id);
-    return d.isConsumption() && m_lpg ? d.lpgTable : d.name;
+    return d.isConsumption() && m_lpg.at(size_t(id)) ? d.lpgTable : d.name;
 }
 
 SqlStatement TmyDataBase::listStatement(RegisterId id, const FilterState& state) const {

@@ -55,9 +55,11 @@ public:
     // keeps it. False when the register cannot be sorted by that field.
     bool sortByColumn(RegisterId id, const QString& field);
 
-    // The fuel kind of the consumption registers and the table each register reads.
-    bool lpg() const { return m_lpg; }
-    void setLpg(bool lpg) { m_lpg = lpg; }
+    // The fuel kind (LPG or liquid fuel) of each consumption register, and the table
+    // each register reads.
+    bool lpg(RegisterId id) const { return m_lpg.at(size_t(id)); }
+    void setLpg(RegisterId id, bool lpg) { m_lpg.at(size_t(id)) = lpg; }
+    void setLpg(bool lpg) { m_lpg.fill(lpg); }  // every consumption register
     QString tableOf(RegisterId id) const;
 
     // Listing. listStatement() is what runs; runList() runs it under any filter state
@@ -112,7 +114,7 @@ private:
     std::array<FilterState, kRegisterCount> m_filters;
     std::array<Consumption::Summary, kRegisterCount> m_summaries;
     std::pair<qint64, qint64> m_periodBounds{0, 0};
-    bool m_lpg = false;
+    std::array<bool, kRegisterCount> m_lpg{};
     TripRates m_rates;
     QStringList m_kindTexts;
     Lookups m_lookups;

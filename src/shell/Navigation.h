@@ -31,7 +31,7 @@ struct Entry {
 struct Group {
     QString caption;
     QString objectName;
-    Page page;                            // what the group button alone shows
+    Page page;                             // what the group button alone shows
     std::optional<RegisterId> registerId;  // the vehicles group is its register
     QList<Entry> entries;
 };

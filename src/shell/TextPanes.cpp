@@ -29,7 +29,8 @@ QString load(const QString& file) {
 void save(const QString& file, const QString& text) {
     QDir().mkpath(QFileInfo(file).absolutePath());
     QString lines = text;
-    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+        .replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     QSaveFile out(file);
     if (!out.open(QIODevice::WriteOnly))
         return;

@@ -1,0 +1,621 @@
+#include "shell/uMain.h"
+
+#include "data/TmyDataBase.h"
+#include "output/CsvExport.h"
+#include "shell/CostsFilters.h"
+#include "shell/FilterBar.h"
+#include "shell/FindDialog.h"
+#include "shell/MainNavigation.h"
+#include "shell/Navigation.h"
+#include "shell/RecordDeletion.h"
+#include "shell/RecordEditors.h"
+#include "shell/RegisterGrid.h"
+#include "shell/RegisterPage.h"
+#include "shell/StartPage.h"
+#include "shell/TextPanes.h"
+#include "shell/uFiszka.h"
+#include "shell/uPoradaDnia.h"
+#include "support/MessageService.h"
+#include "support/OVUtilities.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDate>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QWidget* messagePage(const QString& objectName, const QString& text) {
+    auto* page = new QWidget;
+    page->setObjectName(objectName);
+    auto* layout = new QVBoxLayout(page);
+    auto* label = new QLabel(text);
+    label->setAlignment(Qt::AlignCenter);
+    label->setWordWrap(true);
+    QFont font = label->font();
+    font.setPointSizeF(font.pointSizeF() * 1.3);
+    label->setFont(font);
+    layout->addWidget(label);
+    return page;
+}
+
+}  // namespace
+
+TfMain::TfMain(TmyDataBase& database, MessageService& messages, TconfigPP& config,
+               SettingsFile* settings, QWidget* parent)
+    : QMainWindow(parent),
+      m_db(database),
+      m_messages(messages),
+      m_config(config),
+      m_settings(settings) {
+    setObjectName(QStringLiteral("TfMain"));
+    setWindowTitle(QStringLiteral("Flotanor ") + version());
+    m_rights.set();
+    m_tips.loadFirstAvailable(TOVUtilities::defaultDataDirectory() + QStringLiteral("/porady.dat"));
+    createActions();
+    createMenus();
+    setCentralWidget(createCentre());
+
+    m_dateLabel = new QLabel;
+    m_dateLabel->setObjectName(QStringLiteral("StatusData"));
+    m_companyLabel = new QLabel;
+    m_companyLabel->setObjectName(QStringLiteral("StatusFirma"));
+    m_hintLabel = new QLabel;
+    m_hintLabel->setObjectName(QStringLiteral("StatusHint"));
+    statusBar()->addWidget(m_dateLabel);
+    statusBar()->addWidget(m_companyLabel);
+    statusBar()->addWidget(m_hintLabel, 1);
+    statusBar()->setSizeGripEnabled(true);
+
+    m_find = new FindDialog(this);
+    connect(m_find, &FindDialog::findNext, this, &TfMain::FindTextFind);
+    m_fiszka = new TfFiszka(this);
+
+    if (m_config.mainWinWidth >= 0 && m_config.mainWinHeight >= 0)
+        resize(std::max(m_config.mainWinWidth, 640), std::max(m_config.mainWinHeight, 480));
+    else
+        resize(1280, 800);
+    m_ignoreResize = false;
+    m_start->notepad()->setPlainText(TextPanes::load(TextPanes::notepadFile()));
+    m_orderText->setPlainText(TextPanes::load(TextPanes::orderTextFile()));
+    // A resize is stored once the user has stopped dragging.
+    m_saveSize = new QTimer(this);
+    m_saveSize->setSingleShot(true);
+    m_saveSize->setInterval(600);
+    connect(m_saveSize, &QTimer::timeout, this, [this] {
+        m_config.mainWinWidth = width();
+        m_config.mainWinHeight = height();
+        if (m_settings)
+            m_settings->save(m_config);
+    });
+    m_start->setLink(m_config.URLMain);
+    showStartPage();
+}
+
+TfMain::~TfMain() = default;
+
+QAction* TfMain::action(const QString& objectName) const {
+    return findChild<QAction*>(objectName);
+}
+
+void TfMain::createActions() {
+    auto make = [this](const char* name, const QString& text, const QString& hint, auto slot,
+                       QKeySequence key = {}) {
+        auto* act = new QAction(text, this);
+        act->setObjectName(QString::fromLatin1(name));
+        act->setToolTip(hint);
+        act->setStatusTip(hint);
+        if (!key.isEmpty())
+            act->setShortcut(key);
+        connect(act, &QAction::triggered, this, slot);
+        return act;
+    };
+    m_recordActions = {
+        make("SBDodaj", QStringLiteral("Dodaj"), QStringLiteral("Dodaj nową pozycję"),
+             &TfMain::SBDodajClick, QKeySequence(Qt::Key_Insert)),
+        make("SBEdytuj", QStringLiteral("Edytuj"), QStringLiteral("Edytuj zaznaczoną pozycję"),
+             &TfMain::SBEdytujClick, QKeySequence(Qt::Key_F2)),
+        make("SBUsun", QStringLiteral("Usuń"), QStringLiteral("Usuń zaznaczoną pozycję"),
+             &TfMain::SBUsunClick, QKeySequence(Qt::Key_Delete)),
+        make("SBKopiuj", QStringLiteral("Kopiuj"),
+             QStringLiteral("Dodaj nową pozycję na podstawie zaznaczonej"), &TfMain::SBKopiujClick),
+    };
+    m_listActions = {
+        make("SBPodglad", QStringLiteral("Podgląd"), QStringLiteral("Podgląd zaznaczonej pozycji"),
+             [this] { notYetAvailable(QStringLiteral("Podgląd wydruku pozycji")); }),
+        make("SBDrukuj", QStringLiteral("Drukuj"), QStringLiteral("Drukuj zaznaczoną pozycję"),
+             [this] { notYetAvailable(QStringLiteral("Wydruk pozycji")); }),
+        make("SBcsv", QStringLiteral("do CSV"), QStringLiteral("Zapisz tabelę do arkusza CSV"),
+             &TfMain::SBcsvClick),
+        make("SBSzukaj", QStringLiteral("Szukaj"),
+             QStringLiteral("Szukaj informacji w powyższej tabeli"), &TfMain::SBSzukajClick,
+             QKeySequence::Find),
+        make("SBSuma", QStringLiteral("Przelicz sumy  "),
+             QStringLiteral("Przelicz sumy kolumn tabeli"),
+             [this] { notYetAvailable(QStringLiteral("Przeliczanie sum")); }),
+    };
+    make("SBFiszka", QStringLiteral("Fiszka"),
+         QStringLiteral("Podręczny notatnik na informacje tymczasowe"), [this] {
+             m_fiszka->setVisible(!m_fiszka->isVisible());
+             if (m_fiszka->isVisible())
+                 m_fiszka->raise();
+         });
+}
+
+void TfMain::createMenus() {
+    QMenu* data = menuBar()->addMenu(QStringLiteral("&Dane"));
+    QAction* logOffAction =
+        data->addAction(QStringLiteral("Wyloguj się..."), this, &TfMain::logOff);
+    logOffAction->setObjectName(QStringLiteral("Wyloguj1"));
+    data->addSeparator();
+    QAction* quit = data->addAction(QStringLiteral("Zakończ"), this, &QWidget::close);
+    quit->setObjectName(QStringLiteral("Zakoncz1"));
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&Widok"));
+    view->addAction(QStringLiteral("Start"), this, &TfMain::showStartPage);
+    for (const Navigation::Group& group : Navigation::groups()) {
+        if (group.registerId) {
+            view->addAction(group.caption.trimmed(), this,
+                            [this, id = *group.registerId] { showRegister(id); })
+                ->setObjectName(QStringLiteral("Widok_") + Registers::get(*group.registerId).name);
+            continue;
+        }
+        if (group.entries.isEmpty())
+            continue;
+        QMenu* sub = view->addMenu(group.caption);
+        for (const Navigation::Entry& entry : group.entries) {
+            if (!entry.registerId)
+                continue;
+            sub->addAction(entry.caption.trimmed(), this,
+                           [this, id = *entry.registerId] { showRegister(id); })
+                ->setObjectName(QStringLiteral("Widok_") + Registers::get(*entry.registerId).name);
+        }
+    }
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edycja"));
+    const QStringList menuTexts = {QStringLiteral("Dodaj"), QStringLiteral("Edytuj"),
+                                   QStringLiteral("Kasuj"), QStringLiteral("Kopiuj")};
+    for (int i = 0; i < m_recordActions.size(); ++i) {
+        // The menu entries mirror the tool buttons and follow their state.
+        QAction* mirror = edit->addAction(menuTexts[i]);
+        QAction* source = m_recordActions[i];
+        mirror->setObjectName(source->objectName() + QStringLiteral("Menu"));
+        mirror->setStatusTip(source->statusTip());
+        connect(mirror, &QAction::triggered, source, &QAction::trigger);
+        connect(source, &QAction::enabledChanged, mirror, &QAction::setEnabled);
+    }
+    edit->addSeparator();
+    const QStringList listTexts = {QStringLiteral("Podgląd"), QStringLiteral("Drukuj"),
+                                   QStringLiteral("Zapisz do CSV"), QStringLiteral("Szukaj"),
+                                   QStringLiteral("Przelicz sumy")};
+    for (int i = 0; i < m_listActions.size(); ++i) {
+        QAction* mirror = edit->addAction(listTexts[i]);
+        QAction* source = m_listActions[i];
+        mirror->setObjectName(source->objectName() + QStringLiteral("Menu"));
+        mirror->setStatusTip(source->statusTip());
+        connect(mirror, &QAction::triggered, source, &QAction::trigger);
+        connect(source, &QAction::enabledChanged, mirror, &QAction::setEnabled);
+    }
+
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("&Narzędzia"));
+    tools->addAction(action(QStringLiteral("SBFiszka")));
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Pomo&c"));
+    help->addAction(QStringLiteral("Porada dnia"), this, [this] {
+        TfPoradaDnia tip(&m_tips, this);
+        tip.setDontShow(!m_config.pokazujPoradeDnia);
+        tip.exec();
+        m_config.pokazujPoradeDnia = !tip.dontShow();
+        if (m_settings)
+            m_settings->save(m_config);
+    });
+
+    QToolBar* bar = addToolBar(QStringLiteral("Narzędzia"));
+    bar->setObjectName(QStringLiteral("ToolBar"));
+    bar->setMovable(false);
+    bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    for (QAction* act : m_recordActions)
+        bar->addAction(act);
+    bar->addSeparator();
+    for (QAction* act : m_listActions)
+        bar->addAction(act);
+    bar->addSeparator();
+    bar->addAction(action(QStringLiteral("SBFiszka")));
+}
+
+QWidget* TfMain::createCentre() {
+    auto* centre = new QWidget;
+    auto* outer = new QHBoxLayout(centre);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    m_navigation = new MainNavigation;
+    connect(m_navigation, &MainNavigation::groupClicked, this, &TfMain::groupClicked);
+    connect(m_navigation, &MainNavigation::entryClicked, this, &TfMain::entryClicked);
+    outer->addWidget(m_navigation);
+
+    auto* right = new QWidget;
+    auto* column = new QVBoxLayout(right);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    m_stack = new QStackedWidget;
+    m_stack->setObjectName(QStringLiteral("Pages"));
+    m_start = new StartPage;
+    m_stack->addWidget(m_start);
+    m_groupStart = messagePage(QStringLiteral("GroupStart"),
+                               QStringLiteral("Aby edytować kliknij właściwą ikonę po lewo"));
+    m_stack->addWidget(m_groupStart);
+    m_reports = messagePage(QStringLiteral("ReportsPage"),
+                            QStringLiteral("Raporty\n\nStrona raportów jest w przygotowaniu."));
+    // The order text printed on order reports; kept between runs.
+    m_orderText = new QPlainTextEdit;
+    m_orderText->setObjectName(QStringLiteral("trescZlecenia"));
+    m_orderText->setMaximumHeight(160);
+    m_reports->layout()->addWidget(new QLabel(QStringLiteral("Treść zlecenia:")));
+    m_reports->layout()->addWidget(m_orderText);
+    m_stack->addWidget(m_reports);
+    m_charts = messagePage(QStringLiteral("ChartsPage"),
+                           QStringLiteral("Wykresy\n\nStrona wykresów jest w przygotowaniu."));
+    m_stack->addWidget(m_charts);
+    for (const RegisterDescriptor& d : Registers::all()) {
+        auto* page = new RegisterPage(d.id);
+        m_stack->addWidget(page);
+        m_pages << page;
+        const RegisterId id = d.id;
+        connect(page->grid(), &RegisterGrid::openRecord, this, &TfMain::SBEdytujClick);
+        connect(page->grid(), &RegisterGrid::titleClicked, this,
+                [this, id](int c) { sortByTitle(id, c); });
+        page->grid()->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(page->grid(), &QWidget::customContextMenuRequested, this,
+                [this, page](const QPoint& at) {
+                    QMenu menu;
+                    const QStringList texts = {
+                        QStringLiteral("Dodaj pozycję"), QStringLiteral("Edytuj pozycję"),
+                        QStringLiteral("Usuń pozycję"), QStringLiteral("Kopiuj pozycję")};
+                    for (int i = 0; i < m_recordActions.size(); ++i) {
+                        QAction* item = menu.addAction(texts[i]);
+                        item->setEnabled(m_recordActions[i]->isEnabled());
+                        connect(item, &QAction::triggered, m_recordActions[i], &QAction::trigger);
+                    }
+                    menu.exec(page->grid()->viewport()->mapToGlobal(at));
+                });
+        if (page->fuelKindList()) {
+            connect(page, &RegisterPage::fuelKindChanged, this, [this, id](bool lpg) {
+                m_db.setLpg(id, lpg);
+                relist(id);
+            });
+        }
+        if (page->costsFilters())
+            connect(page->costsFilters(), &CostsFilters::changed, this, &TfMain::applyFilters);
+    }
+    column->addWidget(m_stack, 1);
+    m_filters = new FilterBar;
+    m_filters->setAutoFillBackground(true);
+    connect(m_filters, &FilterBar::periodChanged, this, &TfMain::applyFilters);
+    connect(m_filters, &FilterBar::vehicleChanged, this, &TfMain::applyFilters);
+    column->addWidget(m_filters);
+    outer->addWidget(right, 1);
+    return centre;
+}
+
+RegisterPage* TfMain::page(RegisterId id) const {
+    return m_pages.value(int(id));
+}
+
+void TfMain::setRights(const std::bitset<101>& rights) {
+    m_rights = rights;
+    const auto& groups = Navigation::groups();
+    for (int g = 0; g < groups.size(); ++g) {
+        if (groups[g].registerId)
+            m_navigation->groupButton(g)->setEnabled(
+                m_rights.test(size_t(Registers::get(*groups[g].registerId).readRight)));
+        for (int e = 0; e < groups[g].entries.size(); ++e) {
+            if (const auto id = groups[g].entries[e].registerId)
+                m_navigation->entryButton(g, e)->setEnabled(
+                    m_rights.test(size_t(Registers::get(*id).readRight)));
+        }
+    }
+    for (const RegisterDescriptor& d : Registers::all()) {
+        if (QAction* entry = findChild<QAction*>(QStringLiteral("Widok_") + d.name))
+            entry->setEnabled(m_rights.test(size_t(d.readRight)));
+    }
+}
+
+void TfMain::startSession(const QString& companyName, const QString& userText) {
+    m_companyLabel->setText(companyName);
+    m_dateLabel->setText(TOVUtilities().dateNumberToText(QDate::currentDate().year() * 10000LL +
+                                                         QDate::currentDate().month() * 100 +
+                                                         QDate::currentDate().day()));
+    m_start->setCompany(companyName);
+    m_start->setUser(userText);
+    m_fiszka->resetText();
+    m_fiszka->hide();
+    m_find->hide();
+    for (RegisterPage* page : m_pages) {
+        page->model().setTable(nullptr);
+        if (page->fuelKindList())
+            page->fuelKindList()->setCurrentIndex(0);
+        if (page->costsFilters())
+            page->costsFilters()->reset();
+    }
+    m_db.setLpg(false);
+    m_filters->reset();
+    fillVehicleList();
+    showStartPage();
+}
+
+void TfMain::runStartupReminders() {
+    if (!m_config.pokazujPoradeDnia || m_tips.count() == 0)
+        return;
+    TfPoradaDnia tip(&m_tips, this);
+    tip.setDontShow(false);
+    tip.exec();
+    m_config.pokazujPoradeDnia = !tip.dontShow();
+    if (m_settings)
+        m_settings->save(m_config);
+}
+
+void TfMain::enableRecordActions(bool onRegister, bool canWrite) {
+    for (QAction* act : m_recordActions)
+        act->setEnabled(onRegister && canWrite);
+    for (QAction* act : m_listActions)
+        act->setEnabled(onRegister);
+}
+
+void TfMain::showStartPage() {
+    m_current.reset();
+    m_navigation->markGroup(0);
+    m_stack->setCurrentWidget(m_start);
+    enableRecordActions(false, false);
+}
+
+void TfMain::groupClicked(int group) {
+    const Navigation::Group& g = Navigation::groups().at(group);
+    switch (g.page) {
+        case Navigation::Page::Start:
+            showStartPage();
+            return;
+        case Navigation::Page::Register:
+            showRegister(*g.registerId);
+            return;
+        default:
+            break;
+    }
+    m_current.reset();
+    m_navigation->markGroup(group);
+    m_stack->setCurrentWidget(g.page == Navigation::Page::Reports  ? m_reports
+                              : g.page == Navigation::Page::Charts ? m_charts
+                                                                   : m_groupStart);
+    enableRecordActions(false, false);
+}
+
+void TfMain::entryClicked(int group, int entry) {
+    const Navigation::Entry& e = Navigation::groups().at(group).entries.at(entry);
+    if (e.registerId) {
+        showRegister(*e.registerId);
+        return;
+    }
+    notYetAvailable(e.caption.trimmed());
+}
+
+void TfMain::showRegister(RegisterId id) {
+    const auto& groups = Navigation::groups();
+    for (int g = 0; g < groups.size(); ++g) {
+        if (groups[g].registerId == id)
+            m_navigation->markEntry(g, -1);
+        for (int e = 0; e < groups[g].entries.size(); ++e) {
+            if (groups[g].entries[e].registerId == id)
+                m_navigation->markEntry(g, e);
+        }
+    }
+    m_current = id;
+    RegisterPage* p = page(id);
+    m_stack->setCurrentWidget(p);
+    if (p->costsFilters()) {
+        p->costsFilters()->setCostCentres(m_db.lookups().dictionary(QStringLiteral("CKKOD")));
+        p->costsFilters()->setRoadCards(m_db.lookups().roadCards());
+    }
+    relist(id);
+    p->grid()->setFocus();
+    enableRecordActions(true, m_rights.test(size_t(Registers::get(id).writeRight)));
+}
+
+void TfMain::relist(RegisterId id) {
+    RegisterPage* p = page(id);
+    RegisterGrid* grid = p->grid();
+    const RegisterDescriptor& d = Registers::get(id);
+    // The cursor stays on the same record when the new list still holds it.
+    QStringList key;
+    const int row = grid->currentRow();
+    if (row >= 0) {
+        for (const QString& field : d.keyFields)
+            key << p->model().raw(row, field).toString();
+    }
+    m_db.refreshList(id, p->model());
+    if (p->fuelKindList())
+        p->showSummary(m_db.summary(id));
+    int sorted = -1;
+    for (int c = 0; c < d.columns.size(); ++c) {
+        if (!d.fixedSort &&
+            d.columns[c].field.compare(m_db.filter(id).sortField, Qt::CaseInsensitive) == 0)
+            sorted = c;
+    }
+    grid->setHighlightedColumn(sorted);
+    const int found = key.isEmpty() ? -1 : p->model().findRow(key);
+    grid->setCurrentRow(found >= 0 ? found : 0);
+    if (!p->property("sized").toBool() && p->model().rowCount() > 0) {
+        grid->resizeColumnsToContents();
+        for (int c = 0; c < d.columns.size(); ++c)
+            grid->setColumnWidth(c, std::min(grid->columnWidth(c) + 12, 320));
+        p->setProperty("sized", true);
+    }
+}
+
+void TfMain::refreshRegisterOnScreen() {
+    if (!m_current)
+        return;
+    // The store, rates and persons have no period or vehicle: a filter leaves them.
+    if (*m_current == RegisterId::Magazyn || *m_current == RegisterId::Stawki ||
+        *m_current == RegisterId::Osobowa)
+        return;
+    relist(*m_current);
+}
+
+void TfMain::applyFilters() {
+    FilterSelection selection = m_filters->selection();
+    page(RegisterId::Koszty)->costsFilters()->apply(&selection);
+    const VehicleInfo vehicle = m_db.applySelection(selection);
+    for (RegisterId id : {RegisterId::Zuzycie, RegisterId::ZuzycieKm, RegisterId::ZuzycieMth})
+        page(id)->showVehicle(vehicle);
+    refreshRegisterOnScreen();
+}
+
+void TfMain::fillVehicleList() {
+    m_filters->setVehicles(m_db.lookups().registrations());
+    applyFilters();
+}
+
+void TfMain::sortByTitle(RegisterId id, int column) {
+    const RegisterDescriptor& d = Registers::get(id);
+    if (column < 0 || column >= d.columns.size() || !m_db.sortByColumn(id, d.columns[column].field))
+        return;
+    relist(id);
+}
+
+void TfMain::notYetAvailable(const QString& what) {
+    m_messages.information(QStringLiteral("Informacja"),
+                           what + QStringLiteral(" będzie dostępne w kolejnej wersji programu."));
+}
+
+void TfMain::runEditor(int mode) {
+    if (!m_current)
+        return;
+    RegisterPage* p = page(*m_current);
+    const RecordEditors::Request request{this, m_db, p->model(), p->grid()->currentRow(),
+                                         RecordEditors::Mode(mode)};
+    if (!RecordEditors::has(*m_current)) {
+        m_messages.information(
+            QStringLiteral("Informacja"),
+            QStringLiteral("Okno edycji rejestru \"%1\" nie jest jeszcze dostępne.")
+                .arg(Navigation::captionOf(*m_current).trimmed()));
+        return;
+    }
+    if (RecordEditors::run(*m_current, request) && *m_current == RegisterId::Pojazdy)
+        fillVehicleList();
+}
+
+void TfMain::SBDodajClick() {
+    if (!m_current || !m_recordActions[0]->isEnabled())
+        return;
+    const bool copy = m_copyFlag;
+    m_copyFlag = false;
+    runEditor(int(copy ? RecordEditors::Mode::Copy : RecordEditors::Mode::Add));
+}
+
+void TfMain::SBKopiujClick() {
+    if (!m_current || !m_recordActions[3]->isEnabled())
+        return;
+    m_copyFlag = true;
+    SBDodajClick();
+}
+
+void TfMain::SBEdytujClick() {
+    if (!m_current || page(*m_current)->model().rowCount() == 0)
+        return;
+    // Without the write right Enter opens the read-only preview.
+    runEditor(int(m_recordActions[1]->isEnabled() ? RecordEditors::Mode::Edit
+                                                  : RecordEditors::Mode::Preview));
+}
+
+void TfMain::SBUsunClick() {
+    if (!m_current || !m_recordActions[2]->isEnabled())
+        return;
+    RegisterPage* p = page(*m_current);
+    const bool deleted = deleteCurrentRecord(m_db, p->model(), p->grid()->currentRow(),
+                                             m_config.pytajPrzedKasowaniem, m_messages);
+    if (*m_current == RegisterId::Pojazdy) {
+        fillVehicleList();
+        return;
+    }
+    if (deleted)
+        relist(*m_current);
+}
+
+void TfMain::SBcsvClick() {
+    if (!m_current)
+        return;
+    CsvExport::run(page(*m_current)->model(), Navigation::captionOf(*m_current), m_messages);
+}
+
+void TfMain::SBSzukajClick() {
+    if (!m_current)
+        return;
+    page(*m_current)->grid()->setCurrentRow(0);
+    m_search.start();
+    m_find->show();
+    m_find->raise();
+    m_find->field()->setFocus();
+}
+
+void TfMain::FindTextFind(const QString& text) {
+    if (!m_current)
+        return;
+    RegisterPage* p = page(*m_current);
+    const RegisterSearch::Result result = m_search.step(p->model(), p->grid()->currentRow(), text);
+    if (!result.row)
+        return;
+    p->grid()->setCurrentRow(*result.row);
+    if (result.wrapped)
+        m_messages.information(QStringLiteral("Informacja"), RegisterSearch::notFoundMessage());
+}
+
+void TfMain::saveTextPanes() {
+    TextPanes::save(TextPanes::notepadFile(), m_start->notepad()->toPlainText());
+    TextPanes::save(TextPanes::orderTextFile(), m_orderText->toPlainText());
+}
+
+void TfMain::logOff() {
+    saveTextPanes();
+    m_fiszka->hide();
+    m_find->hide();
+    showStartPage();
+    emit logOffRequested();
+}
+
+bool TfMain::event(QEvent* event) {
+    if (event->type() == QEvent::StatusTip) {
+        m_hintLabel->setText(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+void TfMain::closeEvent(QCloseEvent* event) {
+    if (m_config.pytajPrzedZamknieciem &&
+        !m_messages.question(QStringLiteral("Pytanie"),
+                             QStringLiteral("Czy zakończyć pracę i zamknąć program?"))) {
+        event->ignore();
+        return;
+    }
+    saveTextPanes();
+    m_find->hide();
+    m_fiszka->hide();
+    event->accept();
+}
+
+void TfMain::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (!m_ignoreResize && isVisible())
+        m_saveSize->start();
+}

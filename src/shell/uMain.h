@@ -1,0 +1,117 @@
+#pragma once
+
+#include "admin/ConfigPP.h"
+#include "data/FilterSelection.h"
+#include "data/registers/RegisterId.h"
+#include "shell/RegisterSearch.h"
+#include "shell/TipsOfTheDay.h"
+
+#include <QMainWindow>
+#include <bitset>
+#include <optional>
+
+class FilterBar;
+class FindDialog;
+class MainNavigation;
+class MessageService;
+class QAction;
+class QLabel;
+class QPlainTextEdit;
+class QStackedWidget;
+class QTimer;
+class RegisterPage;
+class StartPage;
+class TfFiszka;
+class TmyDataBase;
+
+// The main window: the navigation of groups and registers, a page per register with its
+// grid, the filter bar, the tool bar with the record operations, search and the sheet
+// export, the menus that mirror them, and the status bar.
+class TfMain : public QMainWindow {
+    Q_OBJECT
+
+public:
+    TfMain(TmyDataBase& database, MessageService& messages, TconfigPP& config,
+           SettingsFile* settings = nullptr, QWidget* parent = nullptr);
+    ~TfMain() override;
+
+    static QString version() { return QStringLiteral("2.0.1"); }
+
+    // Opens a session on a company: every filter reset, the start page, the vehicle list.
+    void startSession(const QString& companyName, const QString& userText);
+    // The tip of the day and the other reminders, after the window is first shown.
+    void runStartupReminders();
+    // All 101 rights; the register buttons and record operations follow them.
+    void setRights(const std::bitset<101>& rights);
+
+    void showRegister(RegisterId id);
+    void showStartPage();
+    std::optional<RegisterId> currentRegister() const { return m_current; }
+    RegisterPage* page(RegisterId id) const;
+    FilterBar* filterBar() const { return m_filters; }
+    FindDialog* findDialog() const { return m_find; }
+    QAction* action(const QString& objectName) const;
+
+public slots:
+    void SBDodajClick();
+    void SBKopiujClick();
+    void SBEdytujClick();
+    void SBUsunClick();
+    void SBcsvClick();
+    void SBSzukajClick();
+    void FindTextFind(const QString& text);
+    void refreshRegisterOnScreen();
+    void fillVehicleList();
+
+signals:
+    void logOffRequested();
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void createActions();
+    void createMenus();
+    QWidget* createCentre();
+    void groupClicked(int group);
+    void entryClicked(int group, int entry);
+    void applyFilters();
+    void relist(RegisterId id);
+    void sortByTitle(RegisterId id, int column);
+    void enableRecordActions(bool onRegister, bool canWrite);
+    void runEditor(int mode);
+    void notYetAvailable(const QString& what);
+    void logOff();
+    void saveTextPanes();
+
+    TmyDataBase& m_db;
+    MessageService& m_messages;
+    TconfigPP& m_config;
+    SettingsFile* m_settings;
+    std::bitset<101> m_rights;
+    std::optional<RegisterId> m_current;
+    bool m_copyFlag = false;
+    bool m_ignoreResize = true;
+    RegisterSearch m_search;
+    TipsOfTheDay m_tips;
+
+    MainNavigation* m_navigation = nullptr;
+    QStackedWidget* m_stack = nullptr;
+    StartPage* m_start = nullptr;
+    QWidget* m_groupStart = nullptr;
+    QWidget* m_reports = nullptr;
+    QPlainTextEdit* m_orderText = nullptr;
+    QTimer* m_saveSize = nullptr;
+    QWidget* m_charts = nullptr;
+    QList<RegisterPage*> m_pages;
+    FilterBar* m_filters = nullptr;
+    FindDialog* m_find = nullptr;
+    TfFiszka* m_fiszka = nullptr;
+    QLabel* m_dateLabel = nullptr;
+    QLabel* m_companyLabel = nullptr;
+    QLabel* m_hintLabel = nullptr;
+    QList<QAction*> m_recordActions;  // Dodaj, Edytuj, Usuń, Kopiuj
+    QList<QAction*> m_listActions;    // Podgląd, Drukuj, do CSV, Szukaj, Przelicz sumy
+};

@@ -1,0 +1,307 @@
+// The main window on the offscreen platform, over the sample company: pages, filters,
+// sorting, deleting, search and the sheet export, found by their object names.
+#include "ScriptedMessageService.h"
+#include "TestDataDir.h"
+#include "TestLocation.h"
+#include "admin/ConfigPP.h"
+#include "data/TmyDataBase.h"
+#include "data/schema/DatabaseCreator.h"
+#include "registers/DateField.h"
+#include "shell/FilterBar.h"
+#include "shell/FindDialog.h"
+#include "shell/RegisterGrid.h"
+#include "shell/RegisterPage.h"
+#include "shell/RegisterSearch.h"
+#include "shell/SingleInstance.h"
+#include "shell/uMain.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+class TstMainWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void pageSwitchListsTheRegister();
+    void yearAndMonthFilter();
+    void rangeWithOneBound();
+    void undatedRepairsUnderEveryPeriod();
+    void titleClickTwiceReverses();
+    void deleteWithAndWithoutTheQuestion();
+    void searchFindsLowerCaseAndWraps();
+    void exportEqualsTheCommandLine();
+    void vehicleFilterAndConsumptionHeader();
+    void secondCopyIsRefused();
+    void cleanupTestCase();
+
+private:
+    RegisterGrid* grid(const char* name) const {
+        return m_window->findChild<RegisterGrid*>(QString::fromLatin1(name));
+    }
+    void click(const char* button);
+    QStringList column(RegisterGrid* grid, int column) const;
+    void chooseYear(int year, int month);
+
+    std::unique_ptr<TestDataDir> m_dataDir;
+    std::unique_ptr<TestLocation> m_location;
+    ScriptedMessageService m_messages;
+    TconfigPP m_config;
+    std::unique_ptr<TmyDataBase> m_db;
+    std::unique_ptr<TfMain> m_window;
+};
+
+void TstMainWindow::initTestCase() {
+    QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
+    m_dataDir = std::make_unique<TestDataDir>();
+    m_location = std::make_unique<TestLocation>();
+    REQUIRE_LOCATION(*m_location);
+    QVERIFY(DatabaseCreator::createDatabase(m_location->location(), false).ok);
+    const CreateResult demo = DatabaseCreator::addCompany(
+        m_location->location(), DatabaseCreator::sampleCompanyName(),
+        DatabaseCreator::sampleCompanyDir(), DatabaseCreator::Contents::Sample);
+    QVERIFY2(demo.ok, qPrintable(demo.message));
+    m_db = std::make_unique<TmyDataBase>(&m_messages);
+    QVERIFY(m_db->openCompany(m_location->location(), DatabaseCreator::sampleCompanyDir()));
+    m_config.pokazujPoradeDnia = false;
+    m_config.pytajPrzedZamknieciem = false;
+    m_window = std::make_unique<TfMain>(*m_db, m_messages, m_config);
+    m_window->startSession(DatabaseCreator::sampleCompanyName(),
+                           QStringLiteral("ADMIN, Administrator"));
+    m_window->show();
+}
+
+void TstMainWindow::init() {
+    QVERIFY(m_window);
+    m_messages.clear();
+    m_config.pytajPrzedKasowaniem = true;
+    m_window->filterBar()->reset();
+    m_window->fillVehicleList();
+}
+
+void TstMainWindow::cleanupTestCase() {
+    m_window.reset();
+    m_db.reset();
+}
+
+void TstMainWindow::click(const char* button) {
+    auto* b = m_window->findChild<QToolButton*>(QString::fromLatin1(button));
+    QVERIFY2(b, button);
+    b->click();
+}
+
+QStringList TstMainWindow::column(RegisterGrid* grid, int c) const {
+    QStringList values;
+    for (int r = 0; r < grid->model()->rowCount(); ++r)
+        values << grid->model()->index(r, c).data().toString();
+    return values;
+}
+
+void TstMainWindow::chooseYear(int year, int month) {
+    QComboBox* years = m_window->filterBar()->yearList();
+    QComboBox* months = m_window->filterBar()->monthList();
+    years->setCurrentIndex(years->findText(QString::number(year)));
+    months->setCurrentIndex(month);
+    emit months->activated(month);
+}
+
+void TstMainWindow::pageSwitchListsTheRegister() {
+    click("SBFinanse");
+    QVERIFY(!m_window->currentRegister());
+    QVERIFY(!m_window->action(QStringLiteral("SBDodaj"))->isEnabled());
+    click("SBKoszty");
+    QCOMPARE(m_window->currentRegister(), std::optional<RegisterId>(RegisterId::Koszty));
+    RegisterGrid* costs = grid("KosztyGrid");
+    QVERIFY(costs->isVisible());
+    QCOMPARE(costs->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Data"));
+    QCOMPARE(costs->model()->headerData(16, Qt::Horizontal).toString(),
+             QStringLiteral("Karta drogowa"));
+    DbError error;
+    const auto all = m_db->runList(RegisterId::Koszty, m_db->filter(RegisterId::Koszty), &error);
+    QVERIFY(all && all->rowCount() > 100);
+    QCOMPARE(costs->model()->rowCount(), all->rowCount());
+    QVERIFY(m_window->action(QStringLiteral("SBDodaj"))->isEnabled());
+    QVERIFY(m_window->action(QStringLiteral("SBcsvMenu"))->isEnabled());
+
+    click("SBPaliwa");
+    click("SBCenyPaliw");
+    QCOMPARE(m_window->currentRegister(), std::optional<RegisterId>(RegisterId::CenyPaliw));
+    QVERIFY(grid("CenyPaliwGrid")->model()->rowCount() > 0);
+    click("SBStart");
+    QVERIFY(!m_window->currentRegister());
+    QVERIFY(!m_window->action(QStringLiteral("SBcsv"))->isEnabled());
+}
+
+void TstMainWindow::yearAndMonthFilter() {
+    click("SBFinanse");
+    click("SBKoszty");
+    const int year = QDate::currentDate().year() - (QDate::currentDate().month() == 12 ? 0 : 1);
+    chooseYear(year, 12);
+    QCOMPARE(m_db->filter(RegisterId::Koszty).period.text,
+             QStringLiteral("AND DATA > %1 AND DATA < %2")
+                 .arg(year * 10000 + 1200)
+                 .arg(year * 10000 + 1300));
+    QCOMPARE(m_db->filter(RegisterId::Naprawy).period.text,
+             QStringLiteral("AND ((DATA > %1 AND DATA < %2) OR (DATA = 0))")
+                 .arg(year * 10000 + 1200)
+                 .arg(year * 10000 + 1300));
+    const QStringList dates = column(grid("KosztyGrid"), 0);
+    QVERIFY(!dates.isEmpty());
+    for (const QString& date : dates)
+        QVERIFY2(date.endsWith(QStringLiteral(".12.%1").arg(year)), qPrintable(date));
+    // "(Wszystkie)" as the year empties every period clause, the month with it.
+    m_window->filterBar()->yearList()->setCurrentIndex(0);
+    emit m_window->filterBar()->yearList()->activated(0);
+    QCOMPARE(m_window->filterBar()->monthList()->currentIndex(), 0);
+    QVERIFY(m_db->filter(RegisterId::Koszty).period.isEmpty());
+}
+
+void TstMainWindow::rangeWithOneBound() {
+    click("SBFinanse");
+    click("SBKoszty");
+    const QDate from = QDate::currentDate().addMonths(-1);
+    DateField* field = m_window->filterBar()->fromField();
+    field->setDateNumber(from.year() * 10000LL + from.month() * 100 + from.day());
+    QTest::keyClick(field->edit(), Qt::Key_Return);
+    QCOMPARE(m_db->filter(RegisterId::Koszty).period.text,
+             QStringLiteral("AND DATA >= %1 AND DATA <= 99999999")
+                 .arg(from.year() * 10000LL + from.month() * 100 + from.day()));
+    const QStringList dates = column(grid("KosztyGrid"), 0);
+    QVERIFY(!dates.isEmpty());
+    for (const QString& date : dates)
+        QVERIFY2(QDate::fromString(date, QStringLiteral("dd.MM.yyyy")) >= from, qPrintable(date));
+}
+
+void TstMainWindow::undatedRepairsUnderEveryPeriod() {
+    click("SBRejestry");
+    click("SBNaprawy");
+    chooseYear(1999, 0);
+    // The planned repair without a date is the only one of 1999.
+    QCOMPARE(column(grid("NaprawyGrid"), 1), QStringList{QString()});
+}
+
+void TstMainWindow::titleClickTwiceReverses() {
+    click("SBPojazdy");
+    RegisterGrid* vehicles = grid("PojazdyGrid");
+    QStringList registrations = column(vehicles, 1);
+    QVERIFY(registrations.size() > 5);
+    emit vehicles->horizontalHeader()->sectionClicked(
+        2);  // "Marka": another column, still ascending
+    QCOMPARE(m_db->filter(RegisterId::Pojazdy).sortField, QStringLiteral("MARKA"));
+    QVERIFY(m_db->filter(RegisterId::Pojazdy).ascending);
+    const QStringList ascending = column(vehicles, 2);
+    emit vehicles->horizontalHeader()->sectionClicked(2);
+    QStringList reversed = ascending;
+    std::reverse(reversed.begin(), reversed.end());
+    QCOMPARE(column(vehicles, 2), reversed);
+    emit vehicles->horizontalHeader()->sectionClicked(1);
+    QCOMPARE(column(vehicles, 1).first() > column(vehicles, 1).last(),
+             true);  // the direction is kept
+    emit vehicles->horizontalHeader()->sectionClicked(1);
+    m_db->filter(RegisterId::Pojazdy).ascending = true;
+}
+
+void TstMainWindow::deleteWithAndWithoutTheQuestion() {
+    click("SBCzas");
+    click("SBPrzebiegi");
+    RegisterGrid* readings = grid("przebiegiGrid");
+    const int before = readings->model()->rowCount();
+    QVERIFY(before > 2);
+    readings->setCurrentRow(1);
+    m_messages.answerQuestion(false);
+    m_window->SBUsunClick();
+    QCOMPARE(m_messages.shown().last().text,
+             QStringLiteral("Czy napewno usunąć zaznaczoną pozycję?"));
+    QCOMPARE(readings->model()->rowCount(), before);
+    m_messages.answerQuestion(true);
+    m_window->SBUsunClick();
+    QCOMPARE(readings->model()->rowCount(), before - 1);
+    m_config.pytajPrzedKasowaniem = false;
+    m_messages.clear();
+    m_window->action(QStringLiteral("SBUsun"))->trigger();
+    QCOMPARE(readings->model()->rowCount(), before - 2);
+    QVERIFY(m_messages.shown().isEmpty());
+    QVERIFY(!m_messages.unusedAnswers());
+}
+
+void TstMainWindow::searchFindsLowerCaseAndWraps() {
+    click("SBPojazdy");
+    RegisterGrid* vehicles = grid("PojazdyGrid");
+    m_window->SBSzukajClick();
+    QVERIFY(m_window->findDialog()->isVisible());
+    const QString wanted = vehicles->model()->index(3, 1).data().toString();
+    m_window->FindTextFind(wanted.toLower());
+    QCOMPARE(vehicles->currentRow(), 3);
+    // Every further step either finds a later row or wraps to the first with the message.
+    for (int i = 0; i < 20 && m_messages.shown().isEmpty(); ++i)
+        m_window->FindTextFind(wanted.toLower());
+    QCOMPARE(m_messages.shown().size(), 1);
+    QCOMPARE(m_messages.shown().first().text, RegisterSearch::notFoundMessage());
+    QCOMPARE(vehicles->currentRow(), 0);
+    m_window->findDialog()->hide();
+}
+
+void TstMainWindow::exportEqualsTheCommandLine() {
+    click("SBFinanse");
+    click("SBKoszty");
+    const int year = QDate::currentDate().year();
+    chooseYear(year, 0);
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("koszty.csv"));
+    m_messages.answerFile(file);
+    m_window->SBcsvClick();
+    QCOMPARE(m_messages.shown().first().kind, QStringLiteral("save"));
+    QCOMPARE(m_messages.shown().first().text, QStringLiteral("Koszty.csv"));
+    QCOMPARE(m_messages.shown().last().text, QStringLiteral("Eksport zakończony poprawnie"));
+    QFile written(file);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+
+    QProcess cli;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LANG"), QStringLiteral("pl_PL.UTF-8"));
+    cli.setProcessEnvironment(env);
+    cli.start(
+        QStringLiteral(FLOTANOR_CLI),
+        {QStringLiteral("list"), m_location->location().text(), DatabaseCreator::sampleCompanyDir(),
+         QStringLiteral("koszty"), QStringLiteral("--year"), QString::number(year)});
+    QVERIFY(cli.waitForFinished(60000));
+    QCOMPARE(cli.exitCode(), 0);
+    QCOMPARE(written.readAll(), cli.readAllStandardOutput());
+}
+
+void TstMainWindow::vehicleFilterAndConsumptionHeader() {
+    click("SBPaliwa");
+    click("SBZuzycie");
+    RegisterGrid* refuellings = grid("ZuzycieGrid");
+    QCOMPARE(refuellings->model()->rowCount(), 0);  // no vehicle chosen
+    RegisterPage* page = m_window->page(RegisterId::Zuzycie);
+    QCOMPARE(page->findChild<QLabel*>(QStringLiteral("LPojazd"))->text(),
+             QStringLiteral("(Wybierz pojazd)"));
+    m_window->filterBar()->chooseVehicle(QStringLiteral("WA 12345"));
+    QVERIFY(refuellings->model()->rowCount() > 5);
+    QVERIFY(page->findChild<QLabel*>(QStringLiteral("LPojazd"))
+                ->text()
+                .startsWith(QStringLiteral("WA 12345, ")));
+    QVERIFY(!page->findChild<QLabel*>(QStringLiteral("LSrednia"))
+                 ->text()
+                 .startsWith(QStringLiteral("0,00")));
+    QCOMPARE(refuellings->model()->index(0, 4).data().toString(), QStringLiteral("-"));
+}
+
+void TstMainWindow::secondCopyIsRefused() {
+    SingleInstance first(m_dataDir->path());
+    SingleInstance second(m_dataDir->path());
+    QVERIFY(first.acquire());
+    QVERIFY(!second.acquire());
+}
+
+QTEST_MAIN(TstMainWindow)
+#include "tst_mainwindow.moc"
