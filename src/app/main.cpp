@@ -8,9 +8,44 @@
 #include "shell/uSplash.h"
 #include "support/OVUtilities.h"
 
+#include "data/registers/RegisterDescriptor.h"
+#include "shell/FilterBar.h"
+#include "shell/RegisterPage.h"
+
+#include <QComboBox>
 #include <QCommandLineParser>
+#include <QDir>
 #include <QMessageBox>
 #include <QTimer>
+
+namespace {
+
+// Pictures of the window on the start page and on every register page, for a look at
+// the program without clicking through it.
+void saveScreenshots(TfMain& window, const QString& directory) {
+    QDir().mkpath(directory);
+    auto grab = [&window, &directory](const QString& name) {
+        QApplication::processEvents();
+        window.grab().save(directory + QLatin1Char('/') + name + QStringLiteral(".png"));
+    };
+    grab(QStringLiteral("00-start"));
+    QComboBox* vehicles = window.filterBar()->vehicleList();
+    int n = 1;
+    for (const RegisterDescriptor& d : Registers::all()) {
+        window.filterBar()->chooseVehicle(QString());
+        window.showRegister(d.id);
+        // The consumption pages list one vehicle: the first that has refuellings there.
+        for (int v = 1; d.isConsumption() && v < vehicles->count(); ++v) {
+            window.filterBar()->chooseVehicle(vehicles->itemText(v));
+            if (window.page(d.id)->model().rowCount() > 0)
+                break;
+        }
+        grab(QStringLiteral("%1-%2").arg(n++, 2, 10, QLatin1Char('0')).arg(d.name));
+    }
+    QApplication::quit();
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     FlotanorApplication app(argc, argv);
@@ -37,6 +72,9 @@ int main(int argc, char* argv[]) {
                       QStringLiteral("LOKALIZACJA")});
     parser.addOption({QStringLiteral("company"), QStringLiteral("Katalog firmy w bazie danych."),
                       QStringLiteral("KATALOG")});
+    parser.addOption({QStringLiteral("screenshots"),
+                      QStringLiteral("Zapisuje obrazy okna z każdą stroną do katalogu i kończy pracę."),
+                      QStringLiteral("KATALOG")});
     parser.process(app);
 
     TfSplash splash;
@@ -57,11 +95,20 @@ int main(int argc, char* argv[]) {
         return 1;
     settingsFile.save(config);
 
-    TfMain window(database, messages, config, &settingsFile);
+    const QString shots = parser.value(QStringLiteral("screenshots"));
+    if (!shots.isEmpty()) {
+        config.pokazujPoradeDnia = false;
+        config.pytajPrzedZamknieciem = false;
+    }
+    TfMain window(database, messages, config, shots.isEmpty() ? &settingsFile : nullptr);
     messages.setParent(&window);
     const QString user = QStringLiteral("ADMIN, Administrator");
     window.startSession(session.companyName(), user);
     window.show();
+    if (!shots.isEmpty()) {
+        QTimer::singleShot(300, &window, [&window, shots] { saveScreenshots(window, shots); });
+        return app.exec();
+    }
     QTimer::singleShot(0, &window, &TfMain::runStartupReminders);
 
     // Logging off opens the session again and runs the reminders once more.

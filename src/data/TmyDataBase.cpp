@@ -418,3 +418,12 @@ std::optional<VehicleInfo> TmyDataBase::vehicleByRegistration(const QString& reg
     info.normTo = rows.number(u"NORMADO");
     return info;
 }
+
+QString TmyDataBase::companyDataName() {
+    DbQuery rows;
+    if (DbError error = m_company.select(SqlStatement(QStringLiteral("SELECT NAZWA FROM firma WHERE IDFIRMA = 1")), &rows)) {
+        m_report.report(error, 1);
+        return {};
+    }
+    return rows.next() ? rows.text(u"NAZWA") : QString();
+}

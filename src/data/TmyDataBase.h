@@ -97,6 +97,9 @@ public:
     // The vehicle with a registration number; nullopt when there is none.
     std::optional<VehicleInfo> vehicleByRegistration(const QString& registration, DbError* error);
 
+    // The company's own name from its company data (the row IDFIRMA 1; code 1).
+    QString companyDataName();
+
     Lookups& lookups() { return m_lookups; }
     NotesBook& notes() { return m_notes; }
     bool loadNotes() { return m_notes.load(m_company, m_report); }

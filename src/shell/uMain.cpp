@@ -337,7 +337,8 @@ void TfMain::startSession(const QString& companyName, const QString& userText) {
     m_dateLabel->setText(TOVUtilities().dateNumberToText(QDate::currentDate().year() * 10000LL +
                                                          QDate::currentDate().month() * 100 +
                                                          QDate::currentDate().day()));
-    m_start->setCompany(companyName);
+    const QString fullName = m_db.companyDataName();
+    m_start->setCompany(fullName.trimmed().isEmpty() ? companyName : fullName);
     m_start->setUser(userText);
     m_fiszka->resetText();
     m_fiszka->hide();
