@@ -12,7 +12,7 @@ public:
     explicit SingleInstance(const QString& dataDirectory);
     // False when another running copy holds the lock.
     bool acquire();
-    static QString refusedMessage() { return QStringLiteral("Karvento jest już uruchomiony!"); }
+    static QString refusedMessage() { return QStringLiteral("Flotanor jest już uruchomiony!"); }
 
 private:
     std::unique_ptr<QLockFile> m_lock;
