@@ -9,6 +9,9 @@
 #include "support/OVUtilities.h"
 
 #include "data/registers/RegisterDescriptor.h"
+#include "registers/RegisterEditorsInstall.h"
+#include "registers/uOsobowa.h"
+#include "registers/uPojazdy.h"
 #include "shell/FilterBar.h"
 #include "shell/RegisterPage.h"
 
@@ -22,7 +25,16 @@ namespace {
 
 // Pictures of the window on the start page and on every register page, for a look at
 // the program without clicking through it.
-void saveScreenshots(TfMain& window, const QString& directory) {
+template <typename Dialog>
+void grabDialog(Dialog& dialog, const ListModel& model, const QString& file) {
+    dialog.setRecord(Record::fromRow(model, 0));
+    dialog.show();
+    QApplication::processEvents();
+    dialog.grab().save(file);
+    dialog.hide();
+}
+
+void saveScreenshots(TfMain& window, TmyDataBase& database, MessageService& messages, const QString& directory) {
     QDir().mkpath(directory);
     auto grab = [&window, &directory](const QString& name) {
         QApplication::processEvents();
@@ -42,6 +54,13 @@ void saveScreenshots(TfMain& window, const QString& directory) {
         }
         grab(QStringLiteral("%1-%2").arg(n++, 2, 10, QLatin1Char('0')).arg(d.name));
     }
+    // The record dialogs, each on the first row of its register.
+    window.showRegister(RegisterId::Pojazdy);
+    TfPojazdy vehicle(database, messages, QStringLiteral("Firma przykładowa"), &window);
+    grabDialog(vehicle, window.page(RegisterId::Pojazdy)->model(), directory + QStringLiteral("/dialog-pojazdy.png"));
+    window.showRegister(RegisterId::Osobowa);
+    TfOsobowa person(messages, &window);
+    grabDialog(person, window.page(RegisterId::Osobowa)->model(), directory + QStringLiteral("/dialog-osobowa.png"));
     QApplication::quit();
 }
 
@@ -81,6 +100,7 @@ int main(int argc, char* argv[]) {
     splash.show();
     app.processEvents();
 
+    installRegisterEditors();
     SettingsFile settingsFile(SettingsFile::defaultPath());
     TconfigPP config = settingsFile.load();
     WidgetMessageService messages(nullptr);
@@ -106,7 +126,7 @@ int main(int argc, char* argv[]) {
     window.startSession(session.companyName(), user);
     window.show();
     if (!shots.isEmpty()) {
-        QTimer::singleShot(300, &window, [&window, shots] { saveScreenshots(window, shots); });
+        QTimer::singleShot(300, &window, [&] { saveScreenshots(window, database, messages, shots); });
         return app.exec();
     }
     QTimer::singleShot(0, &window, &TfMain::runStartupReminders);

@@ -62,6 +62,10 @@ QString DisplayFormat::number(double value, int decimals) const {
     return text;
 }
 
+QString DisplayFormat::general(double value) const {
+    return plain(QVariant(value));
+}
+
 QString DisplayFormat::time(qint64 value) const {
     if (value == 0)
         return QStringLiteral("  :  ");

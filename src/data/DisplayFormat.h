@@ -22,6 +22,7 @@ public:
     QString date(qint64 yyyymmdd) const;               // empty unless eight digits
     QString number(double value, int decimals) const;  // "0.00" pattern, no grouping
     QString plain(const QVariant& value) const;        // a value with no conversion
+    QString general(double value) const;               // the shortest form, "12,5"
     QString time(qint64 hhmm) const;
     static QString statusName(qint64 status);
 

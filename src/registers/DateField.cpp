@@ -31,6 +31,7 @@ DateField::DateField(const QString& objectName, QWidget* parent)
     m_button->setToolTip(QStringLiteral("Wybierz datę z kalendarza"));
     m_button->setStatusTip(QStringLiteral("Wybierz datę z kalendarza"));
     layout->addWidget(m_button);
+    layout->addStretch(1);
     connect(m_edit, &QLineEdit::returnPressed, this, &DateField::confirmed);
     connect(m_button, &QToolButton::clicked, this, &DateField::openCalendar);
 }

@@ -21,9 +21,9 @@ bool has(RegisterId id) {
     return editors().contains(int(id));
 }
 
-bool run(RegisterId id, const Request& request) {
+Outcome run(RegisterId id, const Request& request) {
     const auto it = editors().constFind(int(id));
-    return it != editors().constEnd() && it.value()(request);
+    return it == editors().constEnd() ? Outcome() : it.value()(request);
 }
 
 }  // namespace RecordEditors

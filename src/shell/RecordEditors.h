@@ -1,34 +1,55 @@
 #pragma once
 
+#include "data/records/Record.h"
 #include "data/registers/RegisterId.h"
 
+#include <QStringList>
+#include <bitset>
 #include <functional>
+#include <optional>
 
 class ListModel;
+class MessageService;
 class QWidget;
 class TmyDataBase;
 
-// The record dialogs of the registers, reached by "Dodaj", "Kopiuj", "Edytuj" and the
-// read-only preview. Each register's dialog installs itself here; a register without one
-// says so.
+// The record dialogs of the registers, reached by "Dodaj", "Kopiuj", "Edytuj", the
+// read-only preview and the hand-on from another register. Each register's dialog
+// installs itself here; a register without one says so.
 namespace RecordEditors {
 
-enum class Mode { Add, Copy, Edit, Preview };
+enum class Mode { Add, Copy, Edit, Preview, HandOn };
+
+// A saved record handed on to another register, whose add dialog opens pre-filled.
+struct HandOn {
+    RegisterId target;
+    RegisterId source;
+    Record values;   // the saved record of the source
+    bool lpg = false;  // consumption targets: the fuel kind chosen in the source
+};
 
 struct Request {
     QWidget* parent;
     TmyDataBase& database;
+    MessageService& messages;
     ListModel& model;
     int row;  // the current row, -1 when the list is empty
     Mode mode;
+    std::bitset<101> rights;
+    QString companyName;              // as the main window shows it
+    const HandOn* handOn = nullptr;   // Mode::HandOn
 };
 
-// True when a record was saved (the page then relists and the dialog has located it).
-using Editor = std::function<bool(const Request&)>;
+struct Outcome {
+    bool saved = false;
+    QStringList key;                // the saved record's key values, to locate it
+    std::optional<HandOn> handOn;   // asked for in the dialog, after a successful write
+};
+
+using Editor = std::function<Outcome(const Request&)>;
 
 void install(RegisterId id, Editor editor);
 bool has(RegisterId id);
-// Runs the register's dialog; false when it was cancelled or the register has none.
-bool run(RegisterId id, const Request& request);
+Outcome run(RegisterId id, const Request& request);
 
 }  // namespace RecordEditors

@@ -499,21 +499,57 @@ void TfMain::notYetAvailable(const QString& what) {
                            what + QStringLiteral(" będzie dostępne w kolejnej wersji programu."));
 }
 
-void TfMain::runEditor(int mode) {
+void TfMain::runEditor(int mode, const RecordEditors::HandOn* handOn) {
     if (!m_current)
         return;
-    RegisterPage* p = page(*m_current);
-    const RecordEditors::Request request{this, m_db, p->model(), p->grid()->currentRow(),
-                                         RecordEditors::Mode(mode)};
-    if (!RecordEditors::has(*m_current)) {
-        m_messages.information(
-            QStringLiteral("Informacja"),
-            QStringLiteral("Okno edycji rejestru \"%1\" nie jest jeszcze dostępne.")
-                .arg(Navigation::captionOf(*m_current).trimmed()));
+    const RegisterId id = *m_current;
+    RegisterPage* p = page(id);
+    if (!RecordEditors::has(id)) {
+        m_messages.information(QStringLiteral("Informacja"),
+                               QStringLiteral("Okno edycji rejestru \"%1\" nie jest jeszcze dostępne.")
+                                   .arg(Navigation::captionOf(id).trimmed()));
         return;
     }
-    if (RecordEditors::run(*m_current, request) && *m_current == RegisterId::Pojazdy)
-        fillVehicleList();
+    RecordEditors::Request request{this, m_db, m_messages, p->model(), p->grid()->currentRow(),
+                                   RecordEditors::Mode(mode), m_rights, m_companyLabel->text(), handOn};
+    const RecordEditors::Outcome outcome = RecordEditors::run(id, request);
+    if (!outcome.saved)
+        return;
+    if (id == RegisterId::Pojazdy) {
+        // A new vehicle shows under "(Wszystkie)"; an edited one keeps the chosen filter.
+        if (RecordEditors::Mode(mode) != RecordEditors::Mode::Edit)
+            m_filters->chooseVehicle(QString());
+        m_filters->setVehicles(m_db.lookups().registrations());
+        applyFilters();
+    }
+    relist(id);
+    const int row = p->model().findRow(outcome.key);
+    if (row >= 0)
+        p->grid()->setCurrentRow(row);
+    if (outcome.handOn)
+        startHandOn(*outcome.handOn);
+}
+
+void TfMain::startHandOn(const RecordEditors::HandOn& handOn) {
+    const RegisterDescriptor& target = Registers::get(handOn.target);
+    if (!m_rights.test(size_t(target.writeRight))) {
+        const QString table = target.isConsumption() ? QStringLiteral("Zuzycie Paliwa")
+                                                     : Navigation::captionOf(handOn.target).trimmed();
+        m_messages.information(QStringLiteral("Informacja"), QStringLiteral("Brak uprawnień do tabeli ") + table);
+        return;
+    }
+    if (target.isConsumption()) {
+        // The consumption registers work on the vehicle of the filter: the record's vehicle.
+        m_db.setLpg(handOn.lpg);
+        for (RegisterId id : {RegisterId::Zuzycie, RegisterId::ZuzycieKm, RegisterId::ZuzycieMth})
+            page(id)->fuelKindList()->setCurrentIndex(handOn.lpg ? 1 : 0);
+        for (const LookupEntry& vehicle : m_db.lookups().vehicles()) {
+            if (vehicle.key.toLongLong() == handOn.values.integer(QStringLiteral("IDPOJAZD")))
+                m_filters->chooseVehicle(vehicle.text);
+        }
+    }
+    showRegister(handOn.target);
+    runEditor(int(RecordEditors::Mode::HandOn), &handOn);
 }
 
 void TfMain::SBDodajClick() {

@@ -3,6 +3,7 @@
 #include "admin/ConfigPP.h"
 #include "data/FilterSelection.h"
 #include "data/registers/RegisterId.h"
+#include "shell/RecordEditors.h"
 #include "shell/RegisterSearch.h"
 #include "shell/TipsOfTheDay.h"
 
@@ -81,7 +82,8 @@ private:
     void relist(RegisterId id);
     void sortByTitle(RegisterId id, int column);
     void enableRecordActions(bool onRegister, bool canWrite);
-    void runEditor(int mode);
+    void runEditor(int mode, const RecordEditors::HandOn* handOn = nullptr);
+    void startHandOn(const RecordEditors::HandOn& handOn);
     void notYetAvailable(const QString& what);
     void logOff();
     void saveTextPanes();

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QMap>
+#include <QString>
+#include <QVariant>
+
+class ListModel;
+
+// One record of a register as its dialog edits it: the stored value of each field by the
+// field's name. Dialogs take one and hand one back; the register's store writes it.
+class Record {
+public:
+    Record() = default;
+    // Every field of a listed row.
+    static Record fromRow(const ListModel& model, int row);
+
+    bool contains(const QString& field) const { return m_values.contains(field.toUpper()); }
+    QVariant value(const QString& field) const { return m_values.value(field.toUpper()); }
+    void set(const QString& field, const QVariant& value) { m_values.insert(field.toUpper(), value); }
+
+    QString text(const QString& field) const;    // empty for none
+    double number(const QString& field) const;   // 0 for none or not a number
+    qint64 integer(const QString& field) const;  // 0 for none or not a number
+    bool flag(const QString& field) const { return text(field) == QLatin1String("T"); }
+    bool isNull(const QString& field) const { return value(field).isNull(); }
+
+    bool operator==(const Record& other) const { return m_values == other.m_values; }
+
+private:
+    QMap<QString, QVariant> m_values;
+};

@@ -1,0 +1,57 @@
+#include "registers/EditFlow.h"
+
+#include "data/ListModel.h"
+#include "data/TmyDataBase.h"
+#include "registers/RecordDialog.h"
+#include "support/MessageService.h"
+
+RecordEditors::Outcome EditFlow::run(const RecordEditors::Request& request, RecordDialog& dialog) const {
+    using Mode = RecordEditors::Mode;
+    RecordEditors::Outcome outcome;
+    Record initial;
+    switch (request.mode) {
+        case Mode::Add:
+            initial = defaults();
+            break;
+        case Mode::HandOn:
+            if (!request.handOn || !fromHandOn)
+                return outcome;
+            initial = fromHandOn(*request.handOn);
+            break;
+        case Mode::Copy:
+        case Mode::Edit:
+        case Mode::Preview:
+            if (request.row < 0 || request.row >= request.model.rowCount())
+                return outcome;
+            initial = Record::fromRow(request.model, request.row);
+            break;
+    }
+    dialog.setRecord(initial);
+    dialog.setPreview(request.mode == Mode::Preview);
+    const Record* original = request.mode == Mode::Edit ? &initial : nullptr;
+    while (dialog.run()) {
+        const Record record = dialog.record();
+        if (checkKey) {
+            const KeyCheck check = checkKey(request.database, record, original);
+            if (check == KeyCheck::Taken)
+                request.messages.information(QStringLiteral("Uwaga"), duplicateMessage);
+            if (check != KeyCheck::Free)
+                continue;  // the failed test has been reported; nothing is saved
+        }
+        const WriteResult result = write(request.database, record, original);
+        if (!result.ok) {
+            // Another computer may have saved the same key a moment ago.
+            if (result.duplicate() && !duplicateMessage.isEmpty())
+                request.messages.information(QStringLiteral("Uwaga"), duplicateMessage);
+            else
+                request.database.errorReport().report(result.error, original ? updateErrorCode : insertErrorCode);
+            continue;
+        }
+        outcome.saved = true;
+        outcome.key = key(record, result);
+        if (handOn)
+            outcome.handOn = handOn(record);
+        return outcome;
+    }
+    return outcome;
+}

@@ -1,0 +1,147 @@
+#include "registers/RecordDialog.h"
+
+#include "data/DisplayFormat.h"
+#include "registers/DateField.h"
+#include "registers/DecimalField.h"
+#include "support/MessageService.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+RecordDialog::RecordDialog(const QString& objectName, const QString& title, const QString& banner,
+                           MessageService& messages, QWidget* parent)
+    : QDialog(parent), m_messages(messages) {
+    setObjectName(objectName);
+    setWindowTitle(title);
+    auto* layout = new QVBoxLayout(this);
+    auto* header = new QLabel(banner);
+    header->setObjectName(QStringLiteral("Banner"));
+    QFont font = header->font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * 1.2);
+    header->setFont(font);
+    header->setStyleSheet(QStringLiteral("QLabel#Banner { color: #1f3f7a; padding-bottom: 6px; }"));
+    layout->addWidget(header);
+    m_form = new QGridLayout;
+    m_form->setHorizontalSpacing(8);
+    m_form->setVerticalSpacing(5);
+    layout->addLayout(m_form);
+    m_extras = new QVBoxLayout;
+    layout->addLayout(m_extras);
+    layout->addStretch(1);
+
+    auto* buttons = new QDialogButtonBox;
+    m_save = buttons->addButton(QStringLiteral("&Zapisz"), QDialogButtonBox::AcceptRole);
+    m_save->setObjectName(QStringLiteral("BZapisz"));
+    m_save->setToolTip(QStringLiteral("Zapisz zmiany"));
+    m_save->setDefault(true);
+    m_cancel = buttons->addButton(QStringLiteral("&Anuluj"), QDialogButtonBox::RejectRole);
+    m_cancel->setObjectName(QStringLiteral("BAnuluj"));
+    m_cancel->setToolTip(QStringLiteral("Anuluj zmiany"));
+    m_cancel->setAutoDefault(false);
+    layout->addWidget(buttons);
+    connect(m_save, &QPushButton::clicked, this, &RecordDialog::save);
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void RecordDialog::setPreview(bool preview) {
+    m_preview = preview;
+    m_save->setText(preview ? QStringLiteral("&OK") : QStringLiteral("&Zapisz"));
+    m_cancel->setVisible(!preview);
+    for (QLineEdit* edit : findChildren<QLineEdit*>())
+        edit->setReadOnly(preview);
+    for (QComboBox* combo : findChildren<QComboBox*>())
+        combo->setEnabled(!preview);
+    for (QCheckBox* box : findChildren<QCheckBox*>())
+        box->setEnabled(!preview);
+    for (QToolButton* button : findChildren<QToolButton*>())
+        button->setEnabled(!preview);
+}
+
+bool RecordDialog::run() {
+    m_saved = false;
+    exec();
+    return m_saved && !m_preview;
+}
+
+void RecordDialog::save() {
+    if (m_preview) {
+        reject();
+        return;
+    }
+    if (!checkFields())
+        return;
+    m_saved = true;
+    accept();
+}
+
+bool RecordDialog::refuse(const QString& message, QWidget* field) {
+    m_messages.information(QStringLiteral("Uwaga"), message);
+    if (field) {
+        field->setFocus();
+        if (auto* edit = qobject_cast<QLineEdit*>(field))
+            edit->selectAll();
+    }
+    return false;
+}
+
+void RecordDialog::addRow(int row, int column, const QString& label, QWidget* field, const QString& unit,
+                          int span) {
+    auto* caption = new QLabel(label);
+    caption->setBuddy(field);
+    m_form->addWidget(caption, row, column * 3, Qt::AlignRight | Qt::AlignVCenter);
+    if (unit.isEmpty()) {
+        m_form->addWidget(field, row, column * 3 + 1, 1, span * 3 - 1);
+        return;
+    }
+    auto* box = new QWidget;
+    auto* line = new QHBoxLayout(box);
+    line->setContentsMargins(0, 0, 0, 0);
+    line->addWidget(field, 1);
+    line->addWidget(new QLabel(unit));
+    m_form->addWidget(box, row, column * 3 + 1, 1, span * 3 - 1);
+}
+
+QLineEdit* RecordDialog::textField(const QString& objectName, int maxLength, const QString& hint) {
+    auto* edit = new QLineEdit;
+    edit->setObjectName(objectName);
+    edit->setMaxLength(maxLength);
+    if (!hint.isEmpty()) {
+        edit->setToolTip(hint);
+        edit->setStatusTip(hint);
+    }
+    return edit;
+}
+
+DecimalField* RecordDialog::decimalField(const QString& objectName, int maxLength, int onLeave) {
+    return new DecimalField(objectName, maxLength, DecimalField::OnLeave(onLeave));
+}
+
+DateField* RecordDialog::dateField(const QString& objectName) {
+    return new DateField(objectName);
+}
+
+QComboBox* RecordDialog::suggestField(const QString& objectName, int maxLength) {
+    auto* combo = new QComboBox;
+    combo->setObjectName(objectName);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->lineEdit()->setMaxLength(maxLength);
+    combo->setMinimumContentsLength(18);
+    return combo;
+}
+
+QString RecordDialog::dateText(const Record& record, const QString& field) {
+    return DisplayFormat().date(record.integer(field));
+}
+
+QString RecordDialog::twoDecimals(double value) {
+    return DisplayFormat().number(value, 2);
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "data/records/Record.h"
+
+#include <QDialog>
+
+class DateField;
+class DecimalField;
+class MessageService;
+class QCheckBox;
+class QComboBox;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QVBoxLayout;
+
+// What every record dialog shares: a banner, a grid of labelled fields, "&Zapisz" and
+// "&Anuluj" (Enter saves, Esc cancels), the checks run in their order on saving, the
+// first failure shown in the "Uwaga" box with the focus on its field, and the read-only
+// preview with only "&OK". A dialog takes a record and hands one back.
+class RecordDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    RecordDialog(const QString& objectName, const QString& title, const QString& banner,
+                 MessageService& messages, QWidget* parent = nullptr);
+
+    virtual void setRecord(const Record& record) = 0;
+    virtual Record record() const = 0;
+
+    void setPreview(bool preview);
+    bool isPreview() const { return m_preview; }
+    // Shows the dialog; true when it closed saved.
+    bool run();
+
+    QPushButton* saveButton() const { return m_save; }
+    QPushButton* cancelButton() const { return m_cancel; }
+
+protected:
+    // The dialog's checks in their order; each failure calls refuse().
+    virtual bool checkFields() = 0;
+    // Shows the message titled "Uwaga", focuses the field (its text selected) and fails.
+    bool refuse(const QString& message, QWidget* field);
+    MessageService& messages() const { return m_messages; }
+
+    // Building the form: a label and a field (with a unit after it) in a row of a column.
+    void addRow(int row, int column, const QString& label, QWidget* field, const QString& unit = {},
+                int span = 1);
+    QLineEdit* textField(const QString& objectName, int maxLength, const QString& hint = {});
+    DecimalField* decimalField(const QString& objectName, int maxLength, int onLeave);
+    DateField* dateField(const QString& objectName);
+    QComboBox* suggestField(const QString& objectName, int maxLength);
+    QGridLayout* form() const { return m_form; }
+    // The area above the buttons for the dialog's own controls (hand-on options).
+    QVBoxLayout* extras() const { return m_extras; }
+
+    static QString dateText(const Record& record, const QString& field);
+    static QString twoDecimals(double value);
+
+private:
+    void save();
+
+    MessageService& m_messages;
+    QGridLayout* m_form = nullptr;
+    QVBoxLayout* m_extras = nullptr;
+    QPushButton* m_save = nullptr;
+    QPushButton* m_cancel = nullptr;
+    bool m_saved = false;
+    bool m_preview = false;
+};
