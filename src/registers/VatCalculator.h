@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QObject>
+
+class DecimalField;
+class QComboBox;
+
+// Keeps net + VAT = gross while the three amounts of a cost, damage or tyre dialog are
+// typed: choosing a VAT rate computes VAT and gross from the net value; a change of net
+// or VAT recomputes gross, a change of gross recomputes net (unless the field computed is
+// the one being typed in); typing in any amount blanks the rate.
+class VatCalculator : public QObject {
+    Q_OBJECT
+
+public:
+    VatCalculator(DecimalField* net, QComboBox* rate, DecimalField* vat, DecimalField* gross,
+                  QObject* parent = nullptr);
+
+    // Fills the rate list (texts such as "23.00", highest first as given).
+    void setRates(const QStringList& rates);
+    // The amounts agree in whole grosze.
+    static bool agrees(double net, double vat, double gross);
+
+private:
+    void applyRate();
+    void netChanged();
+    void vatChanged();
+    void grossChanged();
+    static void write(DecimalField* field, double value);
+
+    DecimalField* m_net;
+    QComboBox* m_rate;
+    DecimalField* m_vat;
+    DecimalField* m_gross;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
