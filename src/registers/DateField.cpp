@@ -45,7 +45,9 @@ void DateField::setText(const QString& text) {
 }
 
 bool DateField::isEmpty() const {
-    return text().trimmed() == QStringLiteral("%1%1").arg(m_separator);
+    QString rest = text();
+    rest.remove(m_separator).remove(QLatin1Char(' '));
+    return rest.isEmpty();
 }
 
 bool DateField::isValid() const {

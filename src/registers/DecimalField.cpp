@@ -5,7 +5,8 @@
 #include <QKeyEvent>
 #include <cmath>
 
-DecimalField::DecimalField(const QString& objectName, int maxLength, OnLeave onLeave, QWidget* parent)
+DecimalField::DecimalField(const QString& objectName, int maxLength, OnLeave onLeave,
+                           QWidget* parent)
     : QLineEdit(parent), m_onLeave(onLeave) {
     setObjectName(objectName);
     setMaxLength(maxLength);

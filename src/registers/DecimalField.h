@@ -12,8 +12,8 @@ class DecimalField : public QLineEdit {
 public:
     enum class OnLeave { Keep, TwoDecimals, TwoDecimalsOrZero, WholeNumber, WholeNumberOrZero };
 
-    DecimalField(const QString& objectName, int maxLength, OnLeave onLeave = OnLeave::TwoDecimalsOrZero,
-                 QWidget* parent = nullptr);
+    DecimalField(const QString& objectName, int maxLength,
+                 OnLeave onLeave = OnLeave::TwoDecimalsOrZero, QWidget* parent = nullptr);
 
     // The number typed, with either separator; nullopt when it is none.
     std::optional<double> value() const;

@@ -5,7 +5,8 @@
 #include "registers/RecordDialog.h"
 #include "support/MessageService.h"
 
-RecordEditors::Outcome EditFlow::run(const RecordEditors::Request& request, RecordDialog& dialog) const {
+RecordEditors::Outcome EditFlow::run(const RecordEditors::Request& request,
+                                     RecordDialog& dialog) const {
     using Mode = RecordEditors::Mode;
     RecordEditors::Outcome outcome;
     Record initial;
@@ -44,7 +45,8 @@ RecordEditors::Outcome EditFlow::run(const RecordEditors::Request& request, Reco
             if (result.duplicate() && !duplicateMessage.isEmpty())
                 request.messages.information(QStringLiteral("Uwaga"), duplicateMessage);
             else
-                request.database.errorReport().report(result.error, original ? updateErrorCode : insertErrorCode);
+                request.database.errorReport().report(result.error,
+                                                      original ? updateErrorCode : insertErrorCode);
             continue;
         }
         outcome.saved = true;

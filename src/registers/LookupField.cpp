@@ -70,7 +70,8 @@ void LookupField::setKey(const QVariant& wanted) {
         for (int i = 0; i < m_entries.size() && found < 0; ++i) {
             const QVariant& entryKey = m_entries.at(i).key;
             const bool numeric = entryKey.typeId() != QMetaType::QString;
-            if (numeric ? entryKey.toDouble() == wanted.toDouble() && !text.isEmpty() : entryKey.toString() == text)
+            if (numeric ? entryKey.toDouble() == wanted.toDouble() && !text.isEmpty()
+                        : entryKey.toString() == text)
                 found = i;
         }
     }

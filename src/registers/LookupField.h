@@ -14,8 +14,8 @@ class LookupField : public QWidget {
     Q_OBJECT
 
 public:
-    LookupField(const QString& objectName, const QString& clearHint = {}, bool libraryButton = false,
-                QWidget* parent = nullptr);
+    LookupField(const QString& objectName, const QString& clearHint = {},
+                bool libraryButton = false, QWidget* parent = nullptr);
 
     void setEntries(const QList<LookupEntry>& entries);
     // The chosen entry's key; an invalid QVariant when none is chosen.

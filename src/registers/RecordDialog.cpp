@@ -92,8 +92,8 @@ bool RecordDialog::refuse(const QString& message, QWidget* field) {
     return false;
 }
 
-void RecordDialog::addRow(int row, int column, const QString& label, QWidget* field, const QString& unit,
-                          int span) {
+void RecordDialog::addRow(int row, int column, const QString& label, QWidget* field,
+                          const QString& unit, int span) {
     auto* caption = new QLabel(label);
     caption->setBuddy(field);
     m_form->addWidget(caption, row, column * 3, Qt::AlignRight | Qt::AlignVCenter);

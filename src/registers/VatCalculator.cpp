@@ -7,8 +7,8 @@
 #include <QKeyEvent>
 #include <cmath>
 
-VatCalculator::VatCalculator(DecimalField* net, QComboBox* rate, DecimalField* vat, DecimalField* gross,
-                             QObject* parent)
+VatCalculator::VatCalculator(DecimalField* net, QComboBox* rate, DecimalField* vat,
+                             DecimalField* gross, QObject* parent)
     : QObject(parent), m_net(net), m_rate(rate), m_vat(vat), m_gross(gross) {
     connect(m_rate, &QComboBox::activated, this, &VatCalculator::applyRate);
     connect(m_net, &QLineEdit::textChanged, this, &VatCalculator::netChanged);
@@ -72,8 +72,8 @@ bool VatCalculator::eventFilter(QObject* watched, QEvent* event) {
         applyRate();
     if (watched != m_rate && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Escape && key != Qt::Key_Tab &&
-            key != Qt::Key_Backtab)
+        if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Escape &&
+            key != Qt::Key_Tab && key != Qt::Key_Backtab)
             m_rate->setCurrentIndex(-1);
     }
     return QObject::eventFilter(watched, event);

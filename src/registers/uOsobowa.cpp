@@ -31,7 +31,8 @@ TfOsobowa::TfOsobowa(MessageService& messages, QWidget* parent)
     };
     int row = 0;
     for (const auto& f : layout) {
-        QLineEdit* edit = textField(QStringLiteral("f") + QLatin1String(f.column), f.limit, QString::fromUtf8(f.hint));
+        QLineEdit* edit = textField(QStringLiteral("f") + QLatin1String(f.column), f.limit,
+                                    QString::fromUtf8(f.hint));
         edit->setMinimumWidth(320);
         addRow(row++, 0, QString::fromUtf8(f.label), edit);
         m_fields.append({f.column, edit});
@@ -55,7 +56,8 @@ Record TfOsobowa::record() const {
 
 bool TfOsobowa::checkFields() {
     if (m_number->text().trimmed().isEmpty())
-        return refuse(QStringLiteral("Nie wprowadzono numeru ewidencyjnego. Popraw pole"), m_number);
+        return refuse(QStringLiteral("Nie wprowadzono numeru ewidencyjnego. Popraw pole"),
+                      m_number);
     if (m_surname->text().trimmed().isEmpty())
         return refuse(QStringLiteral("Nie wprowadzono nazwiska. Popraw pole"), m_surname);
     m_number->setText(m_number->text().trimmed());
@@ -77,9 +79,12 @@ RecordEditors::Outcome edit(const RecordEditors::Request& request) {
         if (original && original->text(QStringLiteral("NREW")) == number)
             return EditFlow::KeyCheck::Free;
         switch (db.exists(QStringLiteral("osobowa"), QStringLiteral("NREW"), number)) {
-            case TmyDataBase::Existence::No: return EditFlow::KeyCheck::Free;
-            case TmyDataBase::Existence::Yes: return EditFlow::KeyCheck::Taken;
-            default: return EditFlow::KeyCheck::Failed;
+            case TmyDataBase::Existence::No:
+                return EditFlow::KeyCheck::Free;
+            case TmyDataBase::Existence::Yes:
+                return EditFlow::KeyCheck::Taken;
+            default:
+                return EditFlow::KeyCheck::Failed;
         }
     };
     flow.write = [](TmyDataBase& db, const Record& r, const Record* original) {
@@ -93,13 +98,16 @@ RecordEditors::Outcome edit(const RecordEditors::Request& request) {
         if (!result.error)
             result = RecordStores::persons().update(db, r, before);
         if (result.ok)
-            result.error = KeyCascade::renamePerson(db.DatabaseFirma(), before, r.text(QStringLiteral("NREW")));
+            result.error = KeyCascade::renamePerson(db.DatabaseFirma(), before,
+                                                    r.text(QStringLiteral("NREW")));
         if (!result.error)
             result.error = transaction.commit();
         result.ok = result.error.ok();
         return result;
     };
-    flow.key = [](const Record& r, const WriteResult&) { return QStringList{r.text(QStringLiteral("NREW"))}; };
+    flow.key = [](const Record& r, const WriteResult&) {
+        return QStringList{r.text(QStringLiteral("NREW"))};
+    };
     return flow.run(request, dialog);
 }
 

@@ -10,11 +10,11 @@
 #include "registers/LookupField.h"
 
 #include <QComboBox>
-#include <QHBoxLayout>
-#include <cmath>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <cmath>
 
 namespace {
 
@@ -23,7 +23,7 @@ using OnLeave = DecimalField::OnLeave;
 }  // namespace
 
 QStringList TfPojazdy::statusNames() {
-    return {QStringLiteral("Aktywny"),   QStringLiteral("Nieaktywny"), QStringLiteral("Sprzedany"),
+    return {QStringLiteral("Aktywny"),    QStringLiteral("Nieaktywny"), QStringLiteral("Sprzedany"),
             QStringLiteral("W naprawie"), QStringLiteral("Zniszczony"), QStringLiteral("Inne")};
 }
 
@@ -35,8 +35,10 @@ TfPojazdy::TfPojazdy(TmyDataBase& database, MessageService& messages, const QStr
       m_companyName(companyName) {
     m_registration = textField(QStringLiteral("fNRREJ"), 15);
     m_ordinal = textField(QStringLiteral("fLP"), 6);
-    m_identifier = textField(QStringLiteral("fNREWID"), 50, QStringLiteral("Numer identyfikacyjny pojazdu"));
-    m_fleet = new LookupField(QStringLiteral("fNRFLOTY"), QStringLiteral("Nie wskazuj żadnego numeru floty"), true);
+    m_identifier =
+        textField(QStringLiteral("fNREWID"), 50, QStringLiteral("Numer identyfikacyjny pojazdu"));
+    m_fleet = new LookupField(QStringLiteral("fNRFLOTY"),
+                              QStringLiteral("Nie wskazuj żadnego numeru floty"), true);
     m_previous = textField(QStringLiteral("fPOPRZNRREJ"), 15);
     m_make = textField(QStringLiteral("fMARKA"), 50);
     m_kind = new LookupField(QStringLiteral("fRODZAJ"));
@@ -64,7 +66,8 @@ TfPojazdy::TfPojazdy(TmyDataBase& database, MessageService& messages, const QStr
     m_rate = decimalField(QStringLiteral("fSTAWKA"), 15, int(OnLeave::TwoDecimals));
     m_normFrom = decimalField(QStringLiteral("fNORMAOD"), 15, int(OnLeave::TwoDecimals));
     m_normTo = decimalField(QStringLiteral("fNORMADO"), 15, int(OnLeave::TwoDecimals));
-    m_driver = new LookupField(QStringLiteral("fIDKIEROWCY"), QStringLiteral("Nie wskazuj żadnego kierowcy"));
+    m_driver = new LookupField(QStringLiteral("fIDKIEROWCY"),
+                               QStringLiteral("Nie wskazuj żadnego kierowcy"));
     m_remarks = textField(QStringLiteral("fUWAGI"), 254, QStringLiteral("Pozostałe informacje"));
 
     auto* norm = new QWidget;
@@ -89,20 +92,23 @@ TfPojazdy::TfPojazdy(TmyDataBase& database, MessageService& messages, const QStr
     addRow(row, 0, QStringLiteral("Seria dow. rejestrac."), m_series);
     addRow(row++, 1, QStringLiteral("Następny przegląd techniczny"), m_inspection);
     addRow(row, 0, QStringLiteral("Numer silnika"), m_engine);
-    addRow(row++, 1, QStringLiteral("Przegl.tech. przy stanie licznika"), m_inspectionReading, QStringLiteral("km"));
+    addRow(row++, 1, QStringLiteral("Przegl.tech. przy stanie licznika"), m_inspectionReading,
+           QStringLiteral("km"));
     addRow(row, 0, QStringLiteral("Właściciel"), m_owner);
     addRow(row++, 1, QStringLiteral("Numer nadwozia"), m_body);
     addRow(row, 0, QStringLiteral("Numer polisy OC"), m_policyOc);
     addRow(row++, 1, QStringLiteral("Data ważności OC"), m_oc);
     addRow(row, 0, QStringLiteral("Numer polisy AC"), m_policyAc);
     addRow(row++, 1, QStringLiteral("Data ważności AC"), m_ac);
-    addRow(row, 0, QStringLiteral("Przegląd gwaranyjny po stanie licznika"), m_warrantyReading, QStringLiteral("km"));
+    addRow(row, 0, QStringLiteral("Przegląd gwaranyjny po stanie licznika"), m_warrantyReading,
+           QStringLiteral("km"));
     addRow(row++, 1, QStringLiteral("Data przeglądu gwarancyjnego"), m_warranty);
     addRow(row, 0, QStringLiteral("Data legalizacji tachografu"), m_tachograph);
     addRow(row++, 1, QStringLiteral("Stawka za godzinę pracy"), m_rate, QStringLiteral("PLN / h"));
     addRow(row, 0, QStringLiteral("Norma zużycia paliwa od"), norm);
     addRow(row++, 1, QStringLiteral("Kierowca"), m_driver);
-    auto* note = new QLabel(QStringLiteral("Jeśli brakuje kierowcy, dopisz go w kartotece osobowej"));
+    auto* note =
+        new QLabel(QStringLiteral("Jeśli brakuje kierowcy, dopisz go w kartotece osobowej"));
     note->setStyleSheet(QStringLiteral("color: #555;"));
     form()->addWidget(note, row++, 4, 1, 2);
     addRow(row++, 0, QStringLiteral("Inne"), m_remarks, {}, 2);
@@ -137,7 +143,9 @@ void TfPojazdy::reloadLists() {
 void TfPojazdy::setRecord(const Record& r) {
     reloadLists();
     m_registration->setText(r.text(QStringLiteral("NRREJ")));
-    m_ordinal->setText(r.isNull(QStringLiteral("LP")) ? QString() : QString::number(r.integer(QStringLiteral("LP"))));
+    m_ordinal->setText(r.isNull(QStringLiteral("LP"))
+                           ? QString()
+                           : QString::number(r.integer(QStringLiteral("LP"))));
     m_identifier->setText(r.text(QStringLiteral("NREWID")));
     m_fleet->setKey(r.value(QStringLiteral("NRFLOTY")));
     m_previous->setText(r.text(QStringLiteral("POPRZNRREJ")));
@@ -174,7 +182,8 @@ Record TfPojazdy::record() const {
     Record r;
     r.set(QStringLiteral("NRREJ"), m_registration->text().trimmed());
     const auto ordinal = DecimalField::parse(m_ordinal->text());
-    r.set(QStringLiteral("LP"), ordinal && *ordinal == std::trunc(*ordinal) ? QVariant(qint64(*ordinal)) : QVariant());
+    r.set(QStringLiteral("LP"),
+          ordinal && *ordinal == std::trunc(*ordinal) ? QVariant(qint64(*ordinal)) : QVariant());
     r.set(QStringLiteral("NREWID"), m_identifier->text());
     r.set(QStringLiteral("NRFLOTY"), m_fleet->hasChoice() ? m_fleet->key() : QVariant());
     r.set(QStringLiteral("POPRZNRREJ"), m_previous->text());
@@ -199,16 +208,19 @@ Record TfPojazdy::record() const {
     r.set(QStringLiteral("STAWKA"), m_rate->value().value_or(0.0));
     r.set(QStringLiteral("NORMAOD"), m_normFrom->value().value_or(0.0));
     r.set(QStringLiteral("NORMADO"), m_normTo->value().value_or(0.0));
-    r.set(QStringLiteral("IDKIEROWCY"), m_driver->hasChoice() ? m_driver->key().toString() : QString());
+    r.set(QStringLiteral("IDKIEROWCY"),
+          m_driver->hasChoice() ? m_driver->key().toString() : QString());
     r.set(QStringLiteral("UWAGI"), m_remarks->text());
     return r;
 }
 
 bool TfPojazdy::checkFields() {
-    for (DecimalField* field : {m_rate, m_normFrom, m_normTo, m_inspectionReading, m_warrantyReading})
+    for (DecimalField* field :
+         {m_rate, m_normFrom, m_normTo, m_inspectionReading, m_warrantyReading})
         field->setValue(field->value().value_or(0.0));
     if (m_registration->text().trimmed().isEmpty())
-        return refuse(QStringLiteral("Nie wprowadzono numeru rejestracyjnego. Popraw pole"), m_registration);
+        return refuse(QStringLiteral("Nie wprowadzono numeru rejestracyjnego. Popraw pole"),
+                      m_registration);
     const QString year = m_year->currentText().trimmed();
     bool yearOk = false;
     const qint64 yearNumber = year.toLongLong(&yearOk);
@@ -230,9 +242,11 @@ bool TfPojazdy::checkFields() {
     bool capacityOk = false;
     const qint64 capacity = m_capacity->text().trimmed().toLongLong(&capacityOk);
     if (!capacityOk)
-        return refuse(QStringLiteral("Niepoprawna pojemność silnika. Podaj pojemność jako liczę całkowitą wyrażoną "
-                                     "w centymetrach sześciennych. Popraw pole"),
-                      m_capacity);
+        return refuse(
+            QStringLiteral(
+                "Niepoprawna pojemność silnika. Podaj pojemność jako liczę całkowitą wyrażoną "
+                "w centymetrach sześciennych. Popraw pole"),
+            m_capacity);
     m_capacity->setText(QString::number(capacity));
     return true;
 }
@@ -257,16 +271,22 @@ RecordEditors::Outcome edit(const RecordEditors::Request& request) {
         if (original && original->text(QStringLiteral("NRREJ")) == registration)
             return EditFlow::KeyCheck::Free;
         switch (db.exists(QStringLiteral("pojazdy"), QStringLiteral("NRREJ"), registration)) {
-            case TmyDataBase::Existence::No: return EditFlow::KeyCheck::Free;
-            case TmyDataBase::Existence::Yes: return EditFlow::KeyCheck::Taken;
-            default: return EditFlow::KeyCheck::Failed;
+            case TmyDataBase::Existence::No:
+                return EditFlow::KeyCheck::Free;
+            case TmyDataBase::Existence::Yes:
+                return EditFlow::KeyCheck::Taken;
+            default:
+                return EditFlow::KeyCheck::Failed;
         }
     };
     flow.write = [](TmyDataBase& db, const Record& r, const Record* original) {
-        return original ? RecordStores::vehicles().update(db, r, original->value(QStringLiteral("IDPOJAZD")))
+        return original ? RecordStores::vehicles().update(
+                              db, r, original->value(QStringLiteral("IDPOJAZD")))
                         : RecordStores::vehicles().insert(db, r);
     };
-    flow.key = [](const Record&, const WriteResult& result) { return QStringList{QString::number(result.key)}; };
+    flow.key = [](const Record&, const WriteResult& result) {
+        return QStringList{QString::number(result.key)};
+    };
     return flow.run(request, dialog);
 }
 

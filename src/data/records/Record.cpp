@@ -22,8 +22,10 @@ QString Record::text(const QString& field) const {
 double Record::number(const QString& field) const {
     bool ok = false;
     const QVariant v = value(field);
-    const double d = v.typeId() == QMetaType::QString ? v.toString().trimmed().replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok)
-                                                      : v.toDouble(&ok);
+    const double d =
+        v.typeId() == QMetaType::QString
+            ? v.toString().trimmed().replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok)
+            : v.toDouble(&ok);
     return ok && std::isfinite(d) ? d : 0.0;
 }
 

@@ -16,7 +16,9 @@ public:
 
     bool contains(const QString& field) const { return m_values.contains(field.toUpper()); }
     QVariant value(const QString& field) const { return m_values.value(field.toUpper()); }
-    void set(const QString& field, const QVariant& value) { m_values.insert(field.toUpper(), value); }
+    void set(const QString& field, const QVariant& value) {
+        m_values.insert(field.toUpper(), value);
+    }
 
     QString text(const QString& field) const;    // empty for none
     double number(const QString& field) const;   // 0 for none or not a number

@@ -7,8 +7,8 @@
 
 #include <cmath>
 
-RecordStore::RecordStore(RegisterId id, QString insertName, QString updateName, QList<FieldSlot> fieldSlots,
-                         int updateKeyLine, int updateKeyParam)
+RecordStore::RecordStore(RegisterId id, QString insertName, QString updateName,
+                         QList<FieldSlot> fieldSlots, int updateKeyLine, int updateKeyParam)
     : m_id(id),
       m_insertName(std::move(insertName)),
       m_updateName(std::move(updateName)),
@@ -21,7 +21,8 @@ QString RecordStore::numberLiteral(double value) {
         return QStringLiteral("0");
     // Enough digits for every value typed with two decimals, "." whatever the locale.
     QString text = QString::number(value, 'f', 6);
-    while (text.contains(QLatin1Char('.')) && (text.endsWith(QLatin1Char('0')) || text.endsWith(QLatin1Char('.'))))
+    while (text.contains(QLatin1Char('.')) &&
+           (text.endsWith(QLatin1Char('0')) || text.endsWith(QLatin1Char('.'))))
         text.chop(1);
     return text == QLatin1String("-0") ? QStringLiteral("0") : text;
 }
@@ -53,24 +54,28 @@ void RecordStore::fill(SqlTemplate& statement, const Record& record, bool forIns
 
 WriteResult RecordStore::insert(TmyDataBase& database, const Record& record) const {
     const RegisterDescriptor& d = Registers::get(m_id);
-    SqlTemplate statement = d.isConsumption() ? RecordTemplates::get(m_insertName, database.tableOf(m_id))
-                                              : RecordTemplates::get(m_insertName);
+    SqlTemplate statement = d.isConsumption()
+                                ? RecordTemplates::get(m_insertName, database.tableOf(m_id))
+                                : RecordTemplates::get(m_insertName);
     fill(statement, record, true);
     WriteResult result;
     const TableDef* table = Schema::companyTable(d.name);
     const QString autoKey = table ? table->autoKey() : QString();
     qint64 key = -1;
-    result.error = !autoKey.isEmpty() ? database.DatabaseFirma().insert(statement.statement(), autoKey, &key)
-                                      : database.DatabaseFirma().execute(statement.statement());
+    result.error = !autoKey.isEmpty()
+                       ? database.DatabaseFirma().insert(statement.statement(), autoKey, &key)
+                       : database.DatabaseFirma().execute(statement.statement());
     result.ok = result.error.ok();
     result.key = key;
     return result;
 }
 
-WriteResult RecordStore::update(TmyDataBase& database, const Record& record, const QVariant& oldKey) const {
+WriteResult RecordStore::update(TmyDataBase& database, const Record& record,
+                                const QVariant& oldKey) const {
     const RegisterDescriptor& d = Registers::get(m_id);
-    SqlTemplate statement = d.isConsumption() ? RecordTemplates::get(m_updateName, database.tableOf(m_id))
-                                              : RecordTemplates::get(m_updateName);
+    SqlTemplate statement = d.isConsumption()
+                                ? RecordTemplates::get(m_updateName, database.tableOf(m_id))
+                                : RecordTemplates::get(m_updateName);
     fill(statement, record, false);
     if (m_updateKeyParam >= 0)
         statement.setParam(m_updateKeyParam, oldKey.toString());
