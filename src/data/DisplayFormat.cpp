@@ -2,6 +2,7 @@
 
 #include "support/OVUtilities.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -54,7 +55,9 @@ QString DisplayFormat::date(qint64 value) const {
 QString DisplayFormat::number(double value, int decimals) const {
     QString text = QString::number(value, 'f', decimals);
     // No "-0,00" for a value that rounds to zero.
-    if (text.startsWith(QLatin1Char('-')) && text.count(QLatin1Char('0')) == text.size() - 2)
+    if (text.startsWith(QLatin1Char('-')) &&
+        std::all_of(text.cbegin() + 1, text.cend(),
+                    [](QChar c) { return c == QLatin1Char('0') || c == QLatin1Char('.'); }))
         text.remove(0, 1);
     text.replace(QLatin1Char('.'), m_decimalPoint);
     if (text.startsWith(QLatin1Char('-')) && m_minus != QLatin1String("-"))

@@ -10,7 +10,8 @@ class TmyDataBase;
 // library window installs the opener here, so the dialogs need not know it.
 namespace DictionaryLibraryHook {
 
-using Opener = std::function<void(QWidget* parent, TmyDataBase& database, const QString& dictionaryCode)>;
+using Opener =
+    std::function<void(QWidget* parent, TmyDataBase& database, const QString& dictionaryCode)>;
 
 void install(Opener opener);
 // Opens the library on the dictionary; false when there is none installed.

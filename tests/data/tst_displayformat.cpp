@@ -189,6 +189,8 @@ void TstDisplayFormat::pieces() {
     QCOMPARE(format.date(9999999), QString());
     QCOMPARE(format.number(-0.004, 2), QStringLiteral("0,00"));
     QCOMPARE(format.number(-100.0, 2), QStringLiteral("-100,00"));
+    QCOMPARE(format.number(-10.0, 0), QStringLiteral("-10"));
+    QCOMPARE(format.number(-0.2, 0), QStringLiteral("0"));
     QCOMPARE(format.number(1000000.0, 0), QStringLiteral("1000000"));
     QCOMPARE(format.time(1630), QStringLiteral("16:30"));
 }
