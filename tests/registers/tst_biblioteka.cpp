@@ -467,7 +467,9 @@ void TstBiblioteka::storeBindsCodeAndGivesBackKey() {
                                     QStringLiteral("x"));
     QVERIFY(key && *key > 0);
     bool found = false;
-    for (const DictionaryEntry& e : *store().list(QStringLiteral("CZESC")))
+    const auto listed = store().list(QStringLiteral("CZESC"));
+    QVERIFY(listed.has_value());
+    for (const DictionaryEntry& e : *listed)
         found = found || (e.key == *key && e.text == QLatin1String("Pasek klinowy") &&
                           e.extra == QLatin1String("x") && e.extra2.isEmpty());
     QVERIFY(found);
