@@ -1,10 +1,59 @@
 #include "registers/RegisterEditorsInstall.h"
 
+#include "registers/uBiblioteka.h"
+#include "registers/uFirma.h"
+#include "registers/uKoszty.h"
+#include "registers/uNaprawy.h"
+#include "registers/uOpony.h"
 #include "registers/uOsobowa.h"
 #include "registers/uPojazdy.h"
+#include "registers/uSzkody.h"
+#include "shell/PageWindows.h"
 #include "shell/RecordEditors.h"
+#include "support/MessageService.h"
 
-void installRegisterEditors() {
+namespace {
+
+// The rights of the library and of the company data: reading, then changing.
+constexpr size_t kLibraryRead = 18;
+constexpr size_t kLibraryWrite = 19;
+constexpr size_t kCompanyRead = 22;
+constexpr size_t kCompanyWrite = 23;
+
+bool refused(const PageWindows::Request& request, size_t right, const QString& table) {
+    if (request.rights.test(right))
+        return false;
+    request.messages.information(QStringLiteral("Informacja"),
+                                 QStringLiteral("Brak uprawnień do tabeli ") + table);
+    return true;
+}
+
+}  // namespace
+
+void installRegisterEditors(MessageService& messages, std::function<std::bitset<101>()> rights,
+                            std::function<bool()> askBeforeDelete) {
     RecordEditors::install(RegisterId::Pojazdy, &VehicleEditor::edit);
     RecordEditors::install(RegisterId::Osobowa, &PersonEditor::edit);
+    RecordEditors::install(RegisterId::Koszty, &CostEditor::edit);
+    RecordEditors::install(RegisterId::Naprawy, &RepairEditor::edit);
+    RecordEditors::install(RegisterId::Szkody, &DamageEditor::edit);
+    RecordEditors::install(RegisterId::Opony, &TyreEditor::edit);
+
+    PageWindows::install(Navigation::Page::Library, [](const PageWindows::Request& request) {
+        if (!refused(request, kLibraryRead, QStringLiteral("Biblioteka")))
+            TfBiblioteka::open(request.parent, request.database, request.messages, QString(),
+                               request.rights.test(kLibraryWrite), request.askBeforeDelete);
+        return false;
+    });
+    PageWindows::install(Navigation::Page::CompanyData, [](const PageWindows::Request& request) {
+        if (refused(request, kCompanyRead, QStringLiteral("Dane Firmy")))
+            return false;
+        return TfFirma::edit(request.parent, request.database, request.messages,
+                             request.rights.test(kCompanyWrite));
+    });
+    TfBiblioteka::installAsLibraryHook(messages, [rights, askBeforeDelete] {
+        const std::bitset<101> now = rights();
+        return TfBiblioteka::Access{now.test(kLibraryRead), now.test(kLibraryWrite),
+                                    askBeforeDelete()};
+    });
 }

@@ -104,7 +104,9 @@ TfBiblioteka::TfBiblioteka(TmyDataBase& database, MessageService& messages, bool
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grid->verticalHeader()->hide();
-    m_grid->horizontalHeader()->setStretchLastSection(true);
+    m_grid->setWordWrap(false);
+    m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 8);
     m_grid->setContextMenuPolicy(Qt::ActionsContextMenu);
     m_pages->addWidget(m_grid);
 
@@ -179,11 +181,17 @@ void TfBiblioteka::open(QWidget* parent, TmyDataBase& database, MessageService& 
     dialog.exec();
 }
 
-void TfBiblioteka::installAsLibraryHook(MessageService& messages) {
+void TfBiblioteka::installAsLibraryHook(MessageService& messages, std::function<Access()> access) {
     MessageService* service = &messages;
     DictionaryLibraryHook::install(
-        [service](QWidget* parent, TmyDataBase& database, const QString& code) {
-            open(parent, database, *service, code, true, true);
+        [service, access](QWidget* parent, TmyDataBase& database, const QString& code) {
+            const Access now = access ? access() : Access();
+            if (!now.canOpen) {
+                service->information(QStringLiteral("Informacja"),
+                                     QStringLiteral("Brak uprawnień do tabeli Biblioteka"));
+                return;
+            }
+            open(parent, database, *service, code, now.canChange, now.askBeforeDelete);
         });
 }
 
@@ -228,6 +236,10 @@ void TfBiblioteka::showDictionary(int index) {
     m_grid->clear();
     m_grid->setColumnCount(int(columns.size()));
     m_grid->setHorizontalHeaderLabels(columns);
+    // The text takes the width; a second column (VAT booked, route length) its own.
+    for (int c = 0; c < columns.size(); ++c)
+        m_grid->horizontalHeader()->setSectionResizeMode(
+            c, c == 0 ? QHeaderView::Stretch : QHeaderView::ResizeToContents);
     fillGrid(-1);
     updateActions();
     refresh(-1, 0);

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QList>
 #include <QMap>
+#include <functional>
 
 class MessageService;
 class QAction;
@@ -28,8 +29,15 @@ public:
     // Shows the library modally on a dictionary (the first one for an unknown code).
     static void open(QWidget* parent, TmyDataBase& database, MessageService& messages,
                      const QString& dictionaryCode, bool canChange, bool askBeforeDelete);
-    // Makes the "[...]" buttons of the dialogs open the library, with every right.
-    static void installAsLibraryHook(MessageService& messages);
+    // What the user may do in the library when a dialog's "[...]" opens it.
+    struct Access {
+        bool canOpen = true;
+        bool canChange = true;
+        bool askBeforeDelete = true;
+    };
+    // Makes the "[...]" buttons of the dialogs open the library; without an access
+    // function, with every right.
+    static void installAsLibraryHook(MessageService& messages, std::function<Access()> access = {});
 
     // Chooses a dictionary by its code; false for a code the library does not hold.
     bool selectDictionary(const QString& dictionaryCode);

@@ -87,7 +87,8 @@ bool TfFirma::edit(QWidget* parent, TmyDataBase& database, MessageService& messa
     TfFirma dialog(messages, parent);
     dialog.setRecord(*data);
     dialog.setReadOnly(!canWrite);
-    if (!dialog.run())
+    // The read-only view closes through the same button; it never writes.
+    if (!dialog.run() || !canWrite)
         return false;
     return store.writeCompanyData(dialog.record());
 }

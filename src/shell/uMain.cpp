@@ -7,6 +7,7 @@
 #include "shell/FindDialog.h"
 #include "shell/MainNavigation.h"
 #include "shell/Navigation.h"
+#include "shell/PageWindows.h"
 #include "shell/RecordDeletion.h"
 #include "shell/RecordEditors.h"
 #include "shell/RegisterGrid.h"
@@ -407,7 +408,18 @@ void TfMain::entryClicked(int group, int entry) {
         showRegister(*e.registerId);
         return;
     }
-    notYetAvailable(e.caption.trimmed());
+    if (!PageWindows::has(e.page)) {
+        notYetAvailable(e.caption.trimmed());
+        return;
+    }
+    const PageWindows::Request request{this, m_db, m_messages, m_rights,
+                                       m_config.pytajPrzedKasowaniem};
+    // Only the company data changes what the window shows: the company's full name.
+    if (PageWindows::open(e.page, request)) {
+        const QString fullName = m_db.companyDataName();
+        if (!fullName.trimmed().isEmpty())
+            m_start->setCompany(fullName);
+    }
 }
 
 void TfMain::showRegister(RegisterId id) {
@@ -505,13 +517,21 @@ void TfMain::runEditor(int mode, const RecordEditors::HandOn* handOn) {
     const RegisterId id = *m_current;
     RegisterPage* p = page(id);
     if (!RecordEditors::has(id)) {
-        m_messages.information(QStringLiteral("Informacja"),
-                               QStringLiteral("Okno edycji rejestru \"%1\" nie jest jeszcze dostępne.")
-                                   .arg(Navigation::captionOf(id).trimmed()));
+        m_messages.information(
+            QStringLiteral("Informacja"),
+            QStringLiteral("Okno edycji rejestru \"%1\" nie jest jeszcze dostępne.")
+                .arg(Navigation::captionOf(id).trimmed()));
         return;
     }
-    RecordEditors::Request request{this, m_db, m_messages, p->model(), p->grid()->currentRow(),
-                                   RecordEditors::Mode(mode), m_rights, m_companyLabel->text(), handOn};
+    RecordEditors::Request request{this,
+                                   m_db,
+                                   m_messages,
+                                   p->model(),
+                                   p->grid()->currentRow(),
+                                   RecordEditors::Mode(mode),
+                                   m_rights,
+                                   m_companyLabel->text(),
+                                   handOn};
     const RecordEditors::Outcome outcome = RecordEditors::run(id, request);
     if (!outcome.saved)
         return;
@@ -533,9 +553,11 @@ void TfMain::runEditor(int mode, const RecordEditors::HandOn* handOn) {
 void TfMain::startHandOn(const RecordEditors::HandOn& handOn) {
     const RegisterDescriptor& target = Registers::get(handOn.target);
     if (!m_rights.test(size_t(target.writeRight))) {
-        const QString table = target.isConsumption() ? QStringLiteral("Zuzycie Paliwa")
-                                                     : Navigation::captionOf(handOn.target).trimmed();
-        m_messages.information(QStringLiteral("Informacja"), QStringLiteral("Brak uprawnień do tabeli ") + table);
+        const QString table = target.isConsumption()
+                                  ? QStringLiteral("Zuzycie Paliwa")
+                                  : Navigation::captionOf(handOn.target).trimmed();
+        m_messages.information(QStringLiteral("Informacja"),
+                               QStringLiteral("Brak uprawnień do tabeli ") + table);
         return;
     }
     if (target.isConsumption()) {

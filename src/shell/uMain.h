@@ -44,6 +44,7 @@ public:
     void runStartupReminders();
     // All 101 rights; the register buttons and record operations follow them.
     void setRights(const std::bitset<101>& rights);
+    const std::bitset<101>& rights() const { return m_rights; }
 
     void showRegister(RegisterId id);
     void showStartPage();

@@ -1,0 +1,99 @@
+#include "app/Screenshots.h"
+
+#include "data/ListModel.h"
+#include "data/TmyDataBase.h"
+#include "data/records/DictionaryStore.h"
+#include "data/registers/RegisterDescriptor.h"
+#include "registers/uBiblioteka.h"
+#include "registers/uEditBibliotekaAll.h"
+#include "registers/uFirma.h"
+#include "registers/uKoszty.h"
+#include "registers/uNaprawy.h"
+#include "registers/uOpony.h"
+#include "registers/uOsobowa.h"
+#include "registers/uPojazdy.h"
+#include "registers/uSzkody.h"
+#include "shell/FilterBar.h"
+#include "shell/RegisterPage.h"
+#include "shell/uMain.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+
+namespace {
+
+void grabWidget(QWidget& widget, const QString& file) {
+    widget.show();
+    QApplication::processEvents();
+    widget.grab().save(file);
+    widget.hide();
+}
+
+void grabDialog(RecordDialog& dialog, const Record& record, const QString& file) {
+    dialog.setRecord(record);
+    grabWidget(dialog, file);
+}
+
+}  // namespace
+
+void saveScreenshots(TfMain& window, TmyDataBase& database, MessageService& messages,
+                     const QString& directory) {
+    QDir().mkpath(directory);
+    auto path = [&directory](const QString& name) {
+        return directory + QLatin1Char('/') + name + QStringLiteral(".png");
+    };
+    auto grab = [&window, &path](const QString& name) {
+        QApplication::processEvents();
+        window.grab().save(path(name));
+    };
+    grab(QStringLiteral("00-start"));
+    QComboBox* vehicles = window.filterBar()->vehicleList();
+    int n = 1;
+    for (const RegisterDescriptor& d : Registers::all()) {
+        window.filterBar()->chooseVehicle(QString());
+        window.showRegister(d.id);
+        // The consumption pages list one vehicle: the first that has refuellings there.
+        for (int v = 1; d.isConsumption() && v < vehicles->count(); ++v) {
+            window.filterBar()->chooseVehicle(vehicles->itemText(v));
+            if (window.page(d.id)->model().rowCount() > 0)
+                break;
+        }
+        grab(QStringLiteral("%1-%2").arg(n++, 2, 10, QLatin1Char('0')).arg(d.name));
+    }
+
+    // The record dialogs, each on the first row of its register.
+    auto firstRow = [&window](RegisterId id) {
+        window.showRegister(id);
+        return Record::fromRow(window.page(id)->model(), 0);
+    };
+    TfPojazdy vehicle(database, messages, QStringLiteral("Firma przykładowa"), &window);
+    grabDialog(vehicle, firstRow(RegisterId::Pojazdy), path(QStringLiteral("dialog-pojazdy")));
+    TfOsobowa person(messages, &window);
+    grabDialog(person, firstRow(RegisterId::Osobowa), path(QStringLiteral("dialog-osobowa")));
+    TfKoszty cost(database, messages, &window);
+    grabDialog(cost, firstRow(RegisterId::Koszty), path(QStringLiteral("dialog-koszty")));
+    TfNaprawy repair(database, messages, &window);
+    grabDialog(repair, firstRow(RegisterId::Naprawy), path(QStringLiteral("dialog-naprawy")));
+    TfSzkody damage(database, messages, &window);
+    grabDialog(damage, firstRow(RegisterId::Szkody), path(QStringLiteral("dialog-szkody")));
+    TfOpony tyres(database, messages, &window);
+    grabDialog(tyres, firstRow(RegisterId::Opony), path(QStringLiteral("dialog-opony")));
+
+    TfBiblioteka library(database, messages, true, true, &window);
+    library.selectDictionary(QStringLiteral("RDWYD"));
+    grabWidget(library, path(QStringLiteral("dialog-biblioteka")));
+    library.selectDictionary(QStringLiteral("RDPOJ"));
+    grabWidget(library, path(QStringLiteral("dialog-biblioteka-rodzaje")));
+    TfEditBibliotekaAll entry(QStringLiteral("TRASY"), true, messages, &window);
+    Record route;
+    route.set(QStringLiteral("OPIS"), QStringLiteral("Warszawa - Łódź"));
+    route.set(QStringLiteral("UZUP1"), QStringLiteral("135"));
+    grabDialog(entry, route, path(QStringLiteral("dialog-biblioteka-wpis")));
+    DictionaryStore store(database);
+    if (const auto company = store.companyData()) {
+        TfFirma firm(messages, &window);
+        grabDialog(firm, *company, path(QStringLiteral("dialog-firma")));
+    }
+    QApplication::quit();
+}
