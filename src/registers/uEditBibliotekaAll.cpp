@@ -172,7 +172,7 @@ bool TfEditBibliotekaAll::checkFields() {
     if (m_code == kVatRates) {
         const auto rate = DecimalField::parse(text);
         if (!rate)
-            return refuse(QStringLiteral("Niepoprawna stawka VAT"), m_text);
+            return refuse(QStringLiteral("Niewłaściwa stawka VAT"), m_text);
         // Stored with "." whatever the locale, so that the rates sort and read alike.
         m_text->setText(QString::number(*rate, 'f', 2));
     } else {

@@ -246,7 +246,7 @@ void TstBiblioteka::entryChecks_data() {
     QTest::addColumn<QString>("storedText");
     QTest::addColumn<QString>("storedExtra");
     const QString empty = QStringLiteral("Nie wypełniono pola");
-    const QString badRate = QStringLiteral("Niepoprawna stawka VAT");
+    const QString badRate = QStringLiteral("Niewłaściwa stawka VAT");
     const QString badLength = QStringLiteral("Niepoprawna wartość długości trasy");
     QTest::newRow("blank text") << "CELWY" << true << "   "
                                 << "" << empty << "FOpis"
