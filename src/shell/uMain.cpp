@@ -2,6 +2,8 @@
 
 #include "data/TmyDataBase.h"
 #include "output/CsvExport.h"
+#include "output/Sums.h"
+#include "output/uSumy.h"
 #include "shell/CostsFilters.h"
 #include "shell/FilterBar.h"
 #include "shell/FindDialog.h"
@@ -82,6 +84,7 @@ TfMain::TfMain(TmyDataBase& database, MessageService& messages, TconfigPP& confi
     statusBar()->setSizeGripEnabled(true);
 
     m_find = new FindDialog(this);
+    m_sums = new TfSumy(this);
     connect(m_find, &FindDialog::findNext, this, &TfMain::FindTextFind);
     m_fiszka = new TfFiszka(this);
 
@@ -144,9 +147,8 @@ void TfMain::createActions() {
         make("SBSzukaj", QStringLiteral("Szukaj"),
              QStringLiteral("Szukaj informacji w powyższej tabeli"), &TfMain::SBSzukajClick,
              QKeySequence::Find),
-        make("SBSuma", QStringLiteral("Przelicz sumy  "),
-             QStringLiteral("Przelicz sumy kolumn tabeli"),
-             [this] { notYetAvailable(QStringLiteral("Przeliczanie sum")); }),
+        make("SBSuma", QStringLiteral("Przelicz sumy  "), QStringLiteral("Sumuj kolumny tabeli"),
+             &TfMain::SBSumaClick),
     };
     make("SBFiszka", QStringLiteral("Fiszka"),
          QStringLiteral("Podręczny notatnik na informacje tymczasowe"), [this] {
@@ -648,6 +650,7 @@ void TfMain::logOff() {
     saveTextPanes();
     m_fiszka->hide();
     m_find->hide();
+    m_sums->hide();
     showStartPage();
     emit logOffRequested();
 }
@@ -677,4 +680,10 @@ void TfMain::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     if (!m_ignoreResize && isVisible())
         m_saveSize->start();
+}
+
+void TfMain::SBSumaClick() {
+    // Pages without a register show the prompt caption above one empty column.
+    m_sums->showSheet(m_current ? Sums::compute(m_db, *m_current, m_db.filter(*m_current))
+                                : SumsSheet());
 }

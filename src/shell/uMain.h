@@ -13,6 +13,7 @@
 
 class FilterBar;
 class FindDialog;
+class TfSumy;
 class MainNavigation;
 class MessageService;
 class QAction;
@@ -52,6 +53,7 @@ public:
     RegisterPage* page(RegisterId id) const;
     FilterBar* filterBar() const { return m_filters; }
     FindDialog* findDialog() const { return m_find; }
+    TfSumy* sumsWindow() const { return m_sums; }
     QAction* action(const QString& objectName) const;
 
 public slots:
@@ -60,6 +62,7 @@ public slots:
     void SBEdytujClick();
     void SBUsunClick();
     void SBcsvClick();
+    void SBSumaClick();
     void SBSzukajClick();
     void FindTextFind(const QString& text);
     void refreshRegisterOnScreen();
@@ -111,6 +114,7 @@ private:
     QList<RegisterPage*> m_pages;
     FilterBar* m_filters = nullptr;
     FindDialog* m_find = nullptr;
+    TfSumy* m_sums = nullptr;
     TfFiszka* m_fiszka = nullptr;
     QLabel* m_dateLabel = nullptr;
     QLabel* m_companyLabel = nullptr;

@@ -16,7 +16,7 @@ flotanor_add_library(flotanor_shell_ui
         StartPage.h StartPage.cpp
         MainNavigation.h MainNavigation.cpp
         uMain.h uMain.cpp
-    LIBS flotanor_shell flotanor_registers_ui flotanor_output flotanor_admin flotanor_data
+    LIBS flotanor_shell flotanor_registers_ui flotanor_output flotanor_output_ui flotanor_admin flotanor_data
          flotanor_support Qt6::Widgets
 )
 

@@ -1,9 +1,11 @@
 // flotanor-cli end to end: the real program run on a real database of each engine.
 #include "TestDataDir.h"
 #include "TestLocation.h"
+#include "data/TmyDataBase.h"
 #include "data/engine/RowInsert.h"
 #include "data/schema/DatabaseCreator.h"
 #include "output/CsvSheet.h"
+#include "output/Sums.h"
 #include "support/CodePage.h"
 
 #include <QProcess>
@@ -45,6 +47,7 @@ private slots:
     void fileEqualsStandardOutput();
     void followsTheLocale();
     void filtersLikeTheWindow();
+    void sumsLikeTheWindow();
     void refusesWhatIsWrong_data();
     void refusesWhatIsWrong();
     void createAndCompanies();
@@ -167,6 +170,37 @@ void TstCli::filtersLikeTheWindow() {
     QCOMPARE(rows({QStringLiteral("--ck"), QStringLiteral("1")}), 0);
 }
 
+void TstCli::sumsLikeTheWindow() {
+    TmyDataBase database;
+    QVERIFY(database.openCompany(m_location->location(), QStringLiteral("proba")));
+    for (const QStringList& extra :
+         {QStringList{}, QStringList{QStringLiteral("--vehicle"), QStringLiteral("O'R 1")},
+          QStringList{QStringLiteral("--year"), QStringLiteral("2024")}}) {
+        const Run run = cli(QStringList{QStringLiteral("sums"), where(), QStringLiteral("proba"),
+                                        QStringLiteral("koszty")} +
+                            extra);
+        QCOMPARE(run.status, 0);
+        FilterSelection selection;
+        if (extra.value(0) == QLatin1String("--vehicle"))
+            selection.vehicle = extra.value(1);
+        if (extra.value(0) == QLatin1String("--year")) {
+            selection.period = FilterSelection::Period::Year;
+            selection.year = 2024;
+        }
+        database.applySelection(selection);
+        const SumsSheet sheet =
+            Sums::compute(database, RegisterId::Koszty, database.filter(RegisterId::Koszty),
+                          QLocale(QLocale::Polish, QLocale::Poland));
+        QString expected;
+        for (int i = 0; i < sheet.headings.size(); ++i)
+            expected += sheet.headings.at(i) + u';' + sheet.values.at(i) + u'\n';
+        QCOMPARE(QString::fromUtf8(run.out), expected);
+    }
+    const Run first =
+        cli({QStringLiteral("sums"), where(), QStringLiteral("proba"), QStringLiteral("koszty")});
+    QVERIFY(first.out.startsWith("Ilość kosztów;3\n"));
+}
+
 void TstCli::refusesWhatIsWrong_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("status");
@@ -174,6 +208,9 @@ void TstCli::refusesWhatIsWrong_data() {
     const QString w = m_location ? where() : QString();
     const QStringList list{QStringLiteral("list"), w, QStringLiteral("proba")};
     QTest::newRow("unknown register") << list + QStringList{"samochody"} << 1 << "Nieznany rejestr";
+    QTest::newRow("sums of an unknown register")
+        << QStringList{"sums", w, "proba", "samochody"} << 1 << "Nieznany rejestr";
+    QTest::newRow("sums without register") << QStringList{"sums", w, "proba"} << 1 << "Użycie";
     QTest::newRow("unknown company")
         << QStringList{"list", w, "brak", "koszty"} << 1 << "nie ma firmy";
     QTest::newRow("bad date") << list + QStringList{"koszty", "--from", "31.13.2024"} << 1

@@ -6,6 +6,7 @@
 #include "admin/ConfigPP.h"
 #include "data/TmyDataBase.h"
 #include "data/schema/DatabaseCreator.h"
+#include "output/uSumy.h"
 #include "registers/DateField.h"
 #include "shell/FilterBar.h"
 #include "shell/FindDialog.h"
@@ -16,11 +17,13 @@
 #include "shell/uMain.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -40,6 +43,7 @@ private slots:
     void searchFindsLowerCaseAndWraps();
     void exportEqualsTheCommandLine();
     void vehicleFilterAndConsumptionHeader();
+    void sumsWindowFollowsTheRegister();
     void secondCopyIsRefused();
     void cleanupTestCase();
 
@@ -138,6 +142,39 @@ void TstMainWindow::pageSwitchListsTheRegister() {
     click("SBStart");
     QVERIFY(!m_window->currentRegister());
     QVERIFY(!m_window->action(QStringLiteral("SBcsv"))->isEnabled());
+}
+
+void TstMainWindow::sumsWindowFollowsTheRegister() {
+    click("SBFinanse");
+    click("SBKoszty");
+    chooseYear(QDate::currentDate().year(), 0);
+    m_window->action(QStringLiteral("SBSuma"))->trigger();
+    TfSumy* sums = m_window->sumsWindow();
+    QVERIFY(sums->isVisible());
+    QCOMPARE(sums->windowTitle(), QStringLiteral("Sumy dla tabeli KOSZTY"));
+    QTableWidget* cells = sums->grid();
+    QCOMPARE(cells->columnCount(), 5);
+    QCOMPARE(cells->item(0, 1)->text(), QStringLiteral("Netto"));
+    // The count is that of the rows on screen, under the same year.
+    QCOMPARE(cells->item(1, 0)->text(), QString::number(grid("KosztyGrid")->model()->rowCount()));
+
+    // Another register rewrites the window in place, without stale columns.
+    click("SBPojazdy");
+    m_window->action(QStringLiteral("SBSuma"))->trigger();
+    QCOMPARE(sums->windowTitle(), QStringLiteral("Sumy dla tabeli POJAZDY"));
+    QCOMPARE(cells->columnCount(), 1);
+    QCOMPARE(cells->item(0, 0)->text(), QStringLiteral("Ilość pojazdów"));
+    QCOMPARE(cells->item(1, 0)->text(), QString::number(grid("PojazdyGrid")->model()->rowCount()));
+
+    auto* top = sums->findChild<QCheckBox*>(QStringLiteral("cbTop"));
+    top->click();
+    QVERIFY(sums->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(sums->isVisible());
+    top->click();
+    QVERIFY(!sums->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    sums->findChild<QToolButton*>(QStringLiteral("SpeedButton1"))->click();
+    QVERIFY(!sums->isVisible());
+    QCOMPARE(cells->item(0, 0)->text(), QStringLiteral("Ilość pojazdów"));
 }
 
 void TstMainWindow::yearAndMonthFilter() {

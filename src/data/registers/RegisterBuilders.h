@@ -71,3 +71,5 @@ inline void setSlotLines(RegisterDescriptor& d, int vehicle, int period, int rep
 // The two halves of the register list, in the order of RegisterId.
 QList<RegisterDescriptor> financeAndFleetRegisters();
 QList<RegisterDescriptor> fuelTimeAndDictionaryRegisters();
+// The sums window's figures of a register.
+RegisterSums sumsOf(RegisterId id);

@@ -39,6 +39,29 @@ struct SearchField {
     bool displayed;  // compared as the grid shows it
 };
 
+// A figure of the sums window: the count of the listed rows, a sum over them (an SQL
+// expression over the list's own columns), or a figure computed from the listed rows.
+enum class SumKind {
+    Count,
+    Sum,
+    TripAmount,       // the amounts the trips list shows, each rounded to grosze
+    OdometerAdvance,  // the last listed odometer reading less the first
+};
+
+struct SumColumn {
+    QString heading;
+    SumKind kind = SumKind::Sum;
+    QString expression;  // SumKind::Sum
+};
+
+struct RegisterSums {
+    QString caption;
+    QList<SumColumn> columns;  // the count first
+    qint64 errorCode = 0;
+    qint64 derivedErrorCode = 0;  // a figure computed from the rows
+    bool everyRow = false;        // counted whatever the filters (the rates)
+};
+
 // Everything the program knows of one register, written once: lists, filters, sorting,
 // locating, deleting, searching, sums, the sheet export, printouts and the command line
 // read it instead of repeating it.
@@ -77,6 +100,8 @@ struct RegisterDescriptor {
     QList<GridColumn> columns;
     QList<std::pair<QString, Conversion>> conversions;
     QList<SearchField> searchFields;
+
+    RegisterSums sums;
 
     int readRight = -1;
     int writeRight = -1;

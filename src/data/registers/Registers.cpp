@@ -28,8 +28,10 @@ const QList<RegisterDescriptor>& all() {
     static const QList<RegisterDescriptor> registers = [] {
         QList<RegisterDescriptor> list = financeAndFleetRegisters();
         list.append(fuelTimeAndDictionaryRegisters());
-        for (RegisterDescriptor& d : list)
+        for (RegisterDescriptor& d : list) {
             d.listTemplate = ListSql::withColumnNames(d.listTemplate);
+            d.sums = sumsOf(d.id);
+        }
         Q_ASSERT(list.size() == kRegisterCount);
         for (int i = 0; i < list.size(); ++i)
             Q_ASSERT(int(list.at(i).id) == i);
