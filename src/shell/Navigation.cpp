@@ -8,8 +8,9 @@ Entry reg(const char* caption, const char* objectName, RegisterId id) {
     return {QString::fromUtf8(caption), QString::fromLatin1(objectName), Page::Register, id};
 }
 
-Entry page(const char* caption, const char* objectName, Page p) {
-    return {QString::fromUtf8(caption), QString::fromLatin1(objectName), p, std::nullopt};
+Entry page(const char* caption, const char* objectName, Page p, int readRight) {
+    return {QString::fromUtf8(caption), QString::fromLatin1(objectName), p, std::nullopt,
+            readRight};
 }
 
 QList<Group> build() {
@@ -54,9 +55,9 @@ QList<Group> build() {
          QStringLiteral("SBSlowniki"),
          Page::GroupStart,
          std::nullopt,
-         {page("Biblioteka", "SBBiblioteka", Page::Library),
+         {page("Biblioteka", "SBBiblioteka", Page::Library, 18),
           reg("Stawki za km.", "SBStawki", R::Stawki),
-          page("Dane Firmy", "SBDaneFirmy", Page::CompanyData),
+          page("Dane Firmy", "SBDaneFirmy", Page::CompanyData, 22),
           reg("Kartoteka", "SBOsobowa", R::Osobowa)}},
     };
 }

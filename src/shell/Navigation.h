@@ -26,6 +26,7 @@ struct Entry {
     QString objectName;
     Page page = Page::Register;
     std::optional<RegisterId> registerId;
+    int readRight = -1;  // a window's own right; a register's comes with its description
 };
 
 struct Group {

@@ -324,9 +324,11 @@ void TfMain::setRights(const std::bitset<101>& rights) {
             m_navigation->groupButton(g)->setEnabled(
                 m_rights.test(size_t(Registers::get(*groups[g].registerId).readRight)));
         for (int e = 0; e < groups[g].entries.size(); ++e) {
-            if (const auto id = groups[g].entries[e].registerId)
-                m_navigation->entryButton(g, e)->setEnabled(
-                    m_rights.test(size_t(Registers::get(*id).readRight)));
+            const Navigation::Entry& entry = groups[g].entries[e];
+            const int right =
+                entry.registerId ? Registers::get(*entry.registerId).readRight : entry.readRight;
+            if (right >= 0)
+                m_navigation->entryButton(g, e)->setEnabled(m_rights.test(size_t(right)));
         }
     }
     for (const RegisterDescriptor& d : Registers::all()) {

@@ -44,6 +44,7 @@ private slots:
     void exportEqualsTheCommandLine();
     void vehicleFilterAndConsumptionHeader();
     void sumsWindowFollowsTheRegister();
+    void rightsSwitchTheButtons();
     void secondCopyIsRefused();
     void cleanupTestCase();
 
@@ -175,6 +176,33 @@ void TstMainWindow::sumsWindowFollowsTheRegister() {
     sums->findChild<QToolButton*>(QStringLiteral("SpeedButton1"))->click();
     QVERIFY(!sums->isVisible());
     QCOMPARE(cells->item(0, 0)->text(), QStringLiteral("Ilość pojazdów"));
+}
+
+void TstMainWindow::rightsSwitchTheButtons() {
+    auto button = [this](const char* name) {
+        return m_window->findChild<QToolButton*>(QString::fromLatin1(name));
+    };
+    std::bitset<101> rights;
+    rights.set();
+    rights.reset(size_t(Registers::get(RegisterId::Koszty).readRight));
+    rights.reset(18);  // the dictionary library
+    m_window->setRights(rights);
+    QVERIFY(!button("SBKoszty")->isEnabled());
+    QVERIFY(!button("SBBiblioteka")->isEnabled());
+    QVERIFY(button("SBDaneFirmy")->isEnabled());
+    QVERIFY(button("SBPrzejazdy")->isEnabled());
+
+    // Without the write right the register lists, but adds nothing.
+    rights.set();
+    rights.reset(size_t(Registers::get(RegisterId::Koszty).writeRight));
+    m_window->setRights(rights);
+    click("SBFinanse");
+    click("SBKoszty");
+    QVERIFY(!m_window->action(QStringLiteral("SBDodaj"))->isEnabled());
+    QVERIFY(m_window->action(QStringLiteral("SBcsvMenu"))->isEnabled());
+    rights.set();
+    m_window->setRights(rights);
+    QVERIFY(button("SBBiblioteka")->isEnabled());
 }
 
 void TstMainWindow::yearAndMonthFilter() {
