@@ -78,6 +78,7 @@ void TmyDataBase::closeDatabases() {
 
 void TmyDataBase::resetFilters(int year) {
     const auto [lo, hi] = FilterClauses::yearBounds(year, 0);
+    m_chosenVehicle = VehicleInfo();
     for (const RegisterDescriptor& d : Registers::all()) {
         FilterState state;
         if (d.vehicleFilter == VehicleFilterKind::VehicleKey)
@@ -140,6 +141,7 @@ VehicleInfo TmyDataBase::applySelection(const FilterSelection& selection) {
     costs.costCentre =
         selection.costCentre ? FilterClauses::costCentre(*selection.costCentre) : Clause();
     costs.roadCard = selection.roadCard ? FilterClauses::roadCard(*selection.roadCard) : Clause();
+    m_chosenVehicle = vehicle;
     return vehicle;
 }
 
@@ -257,8 +259,8 @@ bool TmyDataBase::reloadRates() {
     return true;
 }
 
-TmyDataBase::Existence TmyDataBase::exists(const QString& table, const QString& field,
-                                           qint64 value) {
+TmyDataBase::Existence TmyDataBase::exists(const QString& table, const QString& field, qint64 value,
+                                           qint64 errorCode) {
     const TableDef* def = Schema::companyTable(table);
     if (!def || !def->field(field))
         return Existence::Failed;
@@ -267,14 +269,14 @@ TmyDataBase::Existence TmyDataBase::exists(const QString& table, const QString& 
                                      .arg(def->name, def->field(field)->name)
                                      .arg(value));
     if (DbError error = m_company.select(statement, &rows)) {
-        m_report.report(error, 0);
+        m_report.report(error, errorCode);
         return Existence::Failed;
     }
     return rows.next() && rows.value(0).toLongLong() > 0 ? Existence::Yes : Existence::No;
 }
 
 TmyDataBase::Existence TmyDataBase::exists(const QString& table, const QString& field,
-                                           const QString& value) {
+                                           const QString& value, qint64 errorCode) {
     const TableDef* def = Schema::companyTable(table);
     if (!def || !def->field(field))
         return Existence::Failed;
@@ -283,13 +285,14 @@ TmyDataBase::Existence TmyDataBase::exists(const QString& table, const QString& 
     statement.bindText(QStringLiteral(":KEY"), value);
     DbQuery rows;
     if (DbError error = m_company.select(statement, &rows)) {
-        m_report.report(error, 0);
+        m_report.report(error, errorCode);
         return Existence::Failed;
     }
     return rows.next() && rows.value(0).toLongLong() > 0 ? Existence::Yes : Existence::No;
 }
 
-TmyDataBase::Existence TmyDataBase::refuellingExists(RegisterId id, qint64 vehicle, qint64 date) {
+TmyDataBase::Existence TmyDataBase::refuellingExists(RegisterId id, qint64 vehicle, qint64 date,
+                                                     qint64 errorCode) {
     DbQuery rows;
     const SqlStatement statement(
         QStringLiteral("SELECT COUNT(*) FROM %1 WHERE DATA = %2 AND IDPOJAZD = %3")
@@ -297,7 +300,7 @@ TmyDataBase::Existence TmyDataBase::refuellingExists(RegisterId id, qint64 vehic
             .arg(date)
             .arg(vehicle));
     if (DbError error = m_company.select(statement, &rows)) {
-        m_report.report(error, 0);
+        m_report.report(error, errorCode);
         return Existence::Failed;
     }
     return rows.next() && rows.value(0).toLongLong() > 0 ? Existence::Yes : Existence::No;
@@ -350,7 +353,9 @@ bool TmyDataBase::mergeRefuelling(RegisterId id, qint64 vehicle, qint64 date,
     return true;
 }
 
-std::optional<double> TmyDataBase::lastDistanceReading(qint64 date) {
+std::optional<double> TmyDataBase::lastDistanceReading(qint64 date, bool* failed) {
+    if (failed)
+        *failed = false;
     const FilterState& state = filter(RegisterId::ZuzycieKm);
     SqlStatement statement(
         QStringLiteral(
@@ -365,6 +370,8 @@ std::optional<double> TmyDataBase::lastDistanceReading(qint64 date) {
     DbQuery rows;
     if (DbError error = m_company.select(statement, &rows)) {
         m_report.report(error, 181827);
+        if (failed)
+            *failed = true;
         return std::nullopt;
     }
     if (!rows.next())
@@ -421,7 +428,8 @@ std::optional<VehicleInfo> TmyDataBase::vehicleByRegistration(const QString& reg
 
 QString TmyDataBase::companyDataName() {
     DbQuery rows;
-    if (DbError error = m_company.select(SqlStatement(QStringLiteral("SELECT NAZWA FROM firma WHERE IDFIRMA = 1")), &rows)) {
+    if (DbError error = m_company.select(
+            SqlStatement(QStringLiteral("SELECT NAZWA FROM firma WHERE IDFIRMA = 1")), &rows)) {
         m_report.report(error, 1);
         return {};
     }

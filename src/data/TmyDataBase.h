@@ -49,6 +49,8 @@ public:
     void resetFilters(int currentYear);
     // Writes the filter bar's choice into every register; returns the chosen vehicle.
     VehicleInfo applySelection(const FilterSelection& selection);
+    // The vehicle of the last selection (key -1 when none was chosen or found).
+    const VehicleInfo& chosenVehicle() const { return m_chosenVehicle; }
     // The bounds of the current period (0 and 0 for none), as the reports read them.
     std::pair<qint64, qint64> periodBounds() const { return m_periodBounds; }
     // A click on a column title: the same column again reverses the direction, another
@@ -80,16 +82,21 @@ public:
     // Existence tests of a typed key before it is saved. Failed is a database error (it
     // has been reported): the caller saves nothing.
     enum class Existence { No, Yes, Failed };
-    Existence exists(const QString& table, const QString& field, qint64 value);
-    Existence exists(const QString& table, const QString& field, const QString& value);
-    Existence refuellingExists(RegisterId id, qint64 vehicle, qint64 date);
+    // errorCode: the code of the write the test guards, under which a failure is reported.
+    Existence exists(const QString& table, const QString& field, qint64 value,
+                     qint64 errorCode = 0);
+    Existence exists(const QString& table, const QString& field, const QString& value,
+                     qint64 errorCode = 0);
+    // The failure is reported with the caller's code.
+    Existence refuellingExists(RegisterId id, qint64 vehicle, qint64 date, qint64 errorCode);
     // Merges a refuelling into the one of the same vehicle and day (codes 801, 962035,
     // 972035); false, with nothing written, when there is no such row or it fails.
     bool mergeRefuelling(RegisterId id, qint64 vehicle, qint64 date,
                          const Consumption::Refuelling& added);
     // The odometer reading of the last refuelling by distance before a date, under the
     // register's vehicle and report clauses; nullopt when there is none (code 181827).
-    std::optional<double> lastDistanceReading(qint64 date);
+    // failed tells a database error (reported) from no earlier reading.
+    std::optional<double> lastDistanceReading(qint64 date, bool* failed = nullptr);
 
     // Deletes the record with these key values (as the list holds them) from a register.
     bool deleteRecord(RegisterId id, const QStringList& keyValues);
@@ -117,6 +124,7 @@ private:
     std::array<FilterState, kRegisterCount> m_filters;
     std::array<Consumption::Summary, kRegisterCount> m_summaries;
     std::pair<qint64, qint64> m_periodBounds{0, 0};
+    VehicleInfo m_chosenVehicle;
     std::array<bool, kRegisterCount> m_lpg{};
     TripRates m_rates;
     QStringList m_kindTexts;

@@ -1,6 +1,7 @@
 #include "registers/RegisterEditorsInstall.h"
 
 #include "registers/uBiblioteka.h"
+#include "registers/uCenyPaliw.h"
 #include "registers/uFirma.h"
 #include "registers/uKoszty.h"
 #include "registers/uNaprawy.h"
@@ -8,6 +9,7 @@
 #include "registers/uOsobowa.h"
 #include "registers/uPojazdy.h"
 #include "registers/uSzkody.h"
+#include "registers/uZuzycie.h"
 #include "shell/PageWindows.h"
 #include "shell/RecordEditors.h"
 #include "support/MessageService.h"
@@ -38,6 +40,9 @@ void installRegisterEditors(MessageService& messages, std::function<std::bitset<
     RecordEditors::install(RegisterId::Naprawy, &RepairEditor::edit);
     RecordEditors::install(RegisterId::Szkody, &DamageEditor::edit);
     RecordEditors::install(RegisterId::Opony, &TyreEditor::edit);
+    for (RegisterId id : {RegisterId::Zuzycie, RegisterId::ZuzycieKm, RegisterId::ZuzycieMth})
+        RecordEditors::install(id, &RefuellingEditor::edit);
+    RecordEditors::install(RegisterId::CenyPaliw, &FuelPriceEditor::edit);
 
     PageWindows::install(Navigation::Page::Library, [](const PageWindows::Request& request) {
         if (!refused(request, kLibraryRead, QStringLiteral("Biblioteka")))

@@ -1,0 +1,146 @@
+#include "registers/uCenyPaliw.h"
+
+#include "data/DisplayFormat.h"
+#include "data/TmyDataBase.h"
+#include "data/records/ConsumptionStores.h"
+#include "registers/DateField.h"
+#include "registers/DecimalField.h"
+#include "registers/DictionaryLibraryHook.h"
+#include "registers/EditFlow.h"
+#include "registers/LookupField.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QToolButton>
+
+namespace {
+
+const QString kKinds = QStringLiteral("RDPAL");
+const QString kPlaces = QStringLiteral("PMIEJ");
+
+}  // namespace
+
+TfCenyPaliw::TfCenyPaliw(TmyDataBase& database, MessageService& messages, QWidget* parent)
+    : RecordDialog(QStringLiteral("fCenyPaliw"),
+                   QStringLiteral("Edytuj informacje o cenie wskazanego paliwa"),
+                   QStringLiteral("Edytuj informacje o cenie wskazanego paliwa"), messages, parent),
+      m_db(database) {
+    m_date = dateField(QStringLiteral("fDATA"));
+    m_kind = new LookupField(QStringLiteral("fRODZAJPALIWA"), {}, true);
+    m_place = suggestField(QStringLiteral("fMIEJSCE"), 100);
+    m_price = decimalField(QStringLiteral("fBRUTTO"), 18, int(DecimalField::OnLeave::TwoDecimals));
+
+    auto* place = new QWidget;
+    auto* placeLine = new QHBoxLayout(place);
+    placeLine->setContentsMargins(0, 0, 0, 0);
+    placeLine->setSpacing(2);
+    placeLine->addWidget(m_place, 1);
+    auto* placeLibrary = new QToolButton;
+    placeLibrary->setObjectName(QStringLiteral("fMIEJSCEBiblioteka"));
+    placeLibrary->setText(QStringLiteral("[...]"));
+    placeLibrary->setToolTip(QStringLiteral("Otwórz bibliotekę słowników"));
+    placeLine->addWidget(placeLibrary);
+
+    int row = 0;
+    addRow(row++, 0, QStringLiteral("Data"), m_date);
+    addRow(row++, 0, QStringLiteral("Rodzaj paliwa"), m_kind);
+    addRow(row++, 0, QStringLiteral("Miejsce"), place);
+    addRow(row++, 0, QStringLiteral("Cena brutto za 1 litr"), m_price);
+
+    connect(m_kind, &LookupField::libraryRequested, this, [this] {
+        DictionaryLibraryHook::open(this, m_db, kKinds);
+        const QVariant chosen = m_kind->key();
+        reloadKinds();
+        m_kind->setKey(chosen);
+    });
+    connect(placeLibrary, &QToolButton::clicked, this, [this] {
+        DictionaryLibraryHook::open(this, m_db, kPlaces);
+        reloadPlaces();
+    });
+}
+
+void TfCenyPaliw::reloadKinds() {
+    m_kind->setEntries(m_db.lookups().dictionary(kKinds));
+}
+
+void TfCenyPaliw::reloadPlaces() {
+    const QString typed = m_place->currentText();
+    m_place->clear();
+    m_place->addItems(m_db.lookups().suggestions(kPlaces));
+    m_place->setEditText(typed);
+}
+
+Record TfCenyPaliw::defaults() {
+    Record r;
+    r.set(QStringLiteral("BRUTTO"), QStringLiteral("0"));
+    return r;
+}
+
+void TfCenyPaliw::setRecord(const Record& r) {
+    // The lists are read anew at every opening: the library may have changed them.
+    reloadKinds();
+    m_place->clear();
+    m_place->addItems(m_db.lookups().suggestions(kPlaces));
+    m_key = r.value(QStringLiteral("ID"));
+    m_date->setText(dateText(r, QStringLiteral("DATA")));
+    if (r.isNull(QStringLiteral("RODZAJPALIWA")))
+        m_kind->clearChoice();
+    else
+        m_kind->setKey(r.value(QStringLiteral("RODZAJPALIWA")));
+    m_place->setEditText(r.text(QStringLiteral("MIEJSCE")));
+    // A new price opens as "0", a stored one with two decimals.
+    if (r.contains(QStringLiteral("ID")))
+        m_price->setValue(r.number(QStringLiteral("BRUTTO")));
+    else
+        m_price->setText(r.text(QStringLiteral("BRUTTO")));
+    m_date->edit()->setFocus();
+}
+
+Record TfCenyPaliw::record() const {
+    Record r;
+    r.set(QStringLiteral("ID"), m_key);
+    r.set(QStringLiteral("DATA"), m_date->dateNumber());
+    // A kind whose key does not read as a number is stored as 0.
+    bool ok = false;
+    const qint64 kind = m_kind->hasChoice() ? m_kind->key().toLongLong(&ok) : 0;
+    r.set(QStringLiteral("RODZAJPALIWA"), ok ? kind : 0);
+    r.set(QStringLiteral("BRUTTO"), m_price->value().value_or(0.0));
+    r.set(QStringLiteral("MIEJSCE"), m_place->currentText());
+    return r;
+}
+
+bool TfCenyPaliw::checkFields() {
+    const auto price = m_price->value();
+    if (price)
+        m_price->setValue(*price);
+    else
+        m_price->setText(QStringLiteral("0"));
+    if (!m_kind->hasChoice())
+        return refuse(QStringLiteral("Nie wskazano rodzaju paliwa. Popraw pole"), m_kind->combo());
+    if (!m_date->isValid())
+        return refuse(QStringLiteral("Niepoprawny format daty od. Popraw pole"), m_date->edit());
+    return true;
+}
+
+namespace FuelPriceEditor {
+
+RecordEditors::Outcome edit(const RecordEditors::Request& request) {
+    TfCenyPaliw dialog(request.database, request.messages, request.parent);
+    EditFlow flow;
+    flow.id = RegisterId::CenyPaliw;
+    flow.insertErrorCode = 122014;
+    flow.updateErrorCode = 122015;
+    flow.defaults = &TfCenyPaliw::defaults;
+    flow.write = [](TmyDataBase& db, const Record& r, const Record* original) {
+        return original ? ConsumptionStores::fuelPrices().update(
+                              db, r, original->value(QStringLiteral("ID")))
+                        : ConsumptionStores::fuelPrices().insert(db, r);
+    };
+    flow.key = [](const Record&, const WriteResult& result) {
+        return QStringList{QString::number(result.key)};
+    };
+    return flow.run(request, dialog);
+}
+
+}  // namespace FuelPriceEditor

@@ -255,7 +255,8 @@ RecordEditors::Outcome edit(const RecordEditors::Request& request) {
         const QString number = r.text(QStringLiteral("NREWID"));
         if (original && original->text(QStringLiteral("NREWID")) == number)
             return EditFlow::KeyCheck::Free;
-        switch (db.exists(QStringLiteral("opony"), QStringLiteral("NREWID"), number)) {
+        switch (db.exists(QStringLiteral("opony"), QStringLiteral("NREWID"), number,
+                          original ? 55113 : 55107)) {
             case TmyDataBase::Existence::No:
                 return EditFlow::KeyCheck::Free;
             case TmyDataBase::Existence::Yes:

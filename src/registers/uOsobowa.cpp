@@ -78,7 +78,8 @@ RecordEditors::Outcome edit(const RecordEditors::Request& request) {
         const QString number = r.text(QStringLiteral("NREW"));
         if (original && original->text(QStringLiteral("NREW")) == number)
             return EditFlow::KeyCheck::Free;
-        switch (db.exists(QStringLiteral("osobowa"), QStringLiteral("NREW"), number)) {
+        switch (db.exists(QStringLiteral("osobowa"), QStringLiteral("NREW"), number,
+                          original ? 15 : 9)) {
             case TmyDataBase::Existence::No:
                 return EditFlow::KeyCheck::Free;
             case TmyDataBase::Existence::Yes:

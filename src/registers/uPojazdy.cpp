@@ -270,7 +270,8 @@ RecordEditors::Outcome edit(const RecordEditors::Request& request) {
         const QString registration = r.text(QStringLiteral("NRREJ"));
         if (original && original->text(QStringLiteral("NRREJ")) == registration)
             return EditFlow::KeyCheck::Free;
-        switch (db.exists(QStringLiteral("pojazdy"), QStringLiteral("NRREJ"), registration)) {
+        switch (db.exists(QStringLiteral("pojazdy"), QStringLiteral("NRREJ"), registration,
+                          original ? 10 : 4)) {
             case TmyDataBase::Existence::No:
                 return EditFlow::KeyCheck::Free;
             case TmyDataBase::Existence::Yes:

@@ -437,9 +437,9 @@ void TstDataModule::mergeRefuelling() {
                                        {QStringLiteral("BAK"), 10.0},
                                        {QStringLiteral("TANKOWANIE"), 30.0},
                                        {QStringLiteral("LICZNIK"), 1250.0}});
-    QCOMPARE(m_db->refuellingExists(RegisterId::Zuzycie, car, 20240301),
+    QCOMPARE(m_db->refuellingExists(RegisterId::Zuzycie, car, 20240301, 169),
              TmyDataBase::Existence::Yes);
-    QCOMPARE(m_db->refuellingExists(RegisterId::Zuzycie, car, 20240302),
+    QCOMPARE(m_db->refuellingExists(RegisterId::Zuzycie, car, 20240302, 169),
              TmyDataBase::Existence::No);
     QVERIFY(m_db->mergeRefuelling(RegisterId::Zuzycie, car, 20240301, {35.0, 5.0, 1300.0}));
     DbQuery row;
