@@ -414,8 +414,7 @@ namespace CostEditor {
 RecordEditors::Outcome edit(const RecordEditors::Request& request) {
     TfKoszty dialog(request.database, request.messages, request.parent);
     dialog.setOpenedByHandOn(request.mode == RecordEditors::Mode::HandOn);
-    // The request carries no program settings, so the remark check of the option
-    // poleInneJestLiczba stays off here.
+    dialog.setRemarkMustBeginWithNumber(request.remarkMustBeginWithNumber);
     EditFlow flow;
     flow.id = RegisterId::Koszty;
     flow.insertErrorCode = 7;

@@ -24,7 +24,7 @@ enum class Mode { Add, Copy, Edit, Preview, HandOn };
 struct HandOn {
     RegisterId target;
     RegisterId source;
-    Record values;   // the saved record of the source
+    Record values;     // the saved record of the source
     bool lpg = false;  // consumption targets: the fuel kind chosen in the source
 };
 
@@ -36,14 +36,15 @@ struct Request {
     int row;  // the current row, -1 when the list is empty
     Mode mode;
     std::bitset<101> rights;
-    QString companyName;              // as the main window shows it
-    const HandOn* handOn = nullptr;   // Mode::HandOn
+    QString companyName;                     // as the main window shows it
+    const HandOn* handOn = nullptr;          // Mode::HandOn
+    bool remarkMustBeginWithNumber = false;  // costs: the program option poleInneJestLiczba
 };
 
 struct Outcome {
     bool saved = false;
-    QStringList key;                // the saved record's key values, to locate it
-    std::optional<HandOn> handOn;   // asked for in the dialog, after a successful write
+    QStringList key;               // the saved record's key values, to locate it
+    std::optional<HandOn> handOn;  // asked for in the dialog, after a successful write
 };
 
 using Editor = std::function<Outcome(const Request&)>;

@@ -535,7 +535,8 @@ void TfMain::runEditor(int mode, const RecordEditors::HandOn* handOn) {
                                    RecordEditors::Mode(mode),
                                    m_rights,
                                    m_companyLabel->text(),
-                                   handOn};
+                                   handOn,
+                                   m_config.poleInneJestLiczba};
     const RecordEditors::Outcome outcome = RecordEditors::run(id, request);
     if (!outcome.saved)
         return;
