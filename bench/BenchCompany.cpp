@@ -75,12 +75,18 @@ DbError fill(DbConnection& company, const Size& size) {
     const int perVehicle = std::max(1, size.refuellings / int(vehicles.size()));
     for (qint64 vehicle : vehicles) {
         double reading = 10000 + pick(50000);
-        for (int r = 0; r < perVehicle; ++r) {
+        // The first vehicle refuels every day after the others' history.
+        const int count =
+            vehicle == vehicles.first() ? perVehicle + size.oneVehicleRefuellings : perVehicle;
+        for (int r = 0; r < count; ++r) {
             reading += 300 + pick(400);
             if (DbError e = insertRow(
                     company, QStringLiteral("zuzycie"),
                     {{QStringLiteral("IDPOJAZD"), vehicle},
-                     {QStringLiteral("DATA"), dateNumber(start.addDays(r * 17 + pick(10)))},
+                     {QStringLiteral("DATA"),
+                      dateNumber(r < perVehicle
+                                     ? start.addDays(r * 17 + pick(10))
+                                     : start.addDays(perVehicle * 17 + 10 + (r - perVehicle)))},
                      {QStringLiteral("BAK"), 5.0 + pick(10)},
                      {QStringLiteral("TANKOWANIE"), 30.0 + pick(20)},
                      {QStringLiteral("LICZNIK"), reading}}))

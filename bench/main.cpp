@@ -5,6 +5,7 @@
 #include "data/ListModel.h"
 #include "data/TmyDataBase.h"
 #include "data/schema/DatabaseCreator.h"
+#include "output/Sums.h"
 #include "support/MessageService.h"
 
 #include <QCoreApplication>
@@ -61,7 +62,7 @@ int main(int argc, char* argv[]) {
     const QString text = at > 0 && at + 1 < args.size()
                              ? args.at(at + 1)
                              : QStandardPaths::writableLocation(QStandardPaths::TempLocation) +
-                                   QStringLiteral("/flotanor-bench");
+                                   QStringLiteral("/flotanor-bench-2");
     const auto location = DbLocation::parse(text);
     if (!location)
         return 1;
@@ -132,6 +133,41 @@ int main(int argc, char* argv[]) {
             rows = model.rowCount();
         });
         print(c.name, rows, bareMs, moduleMs);
+    }
+
+    // One vehicle's long history: the list with its consumption and its summary.
+    {
+        FilterSelection one;
+        one.vehicle = BenchCompany::busiestVehicle();
+        database.applySelection(one);
+        const SqlStatement statement =
+            database.listStatement(RegisterId::Zuzycie, database.filter(RegisterId::Zuzycie));
+        int rows = 0;
+        const double bareMs = bestMs([&] { rows = bare(database.DatabaseFirma(), statement); });
+        const double moduleMs = bestMs([&] {
+            ListModel model(RegisterId::Zuzycie);
+            database.refreshList(RegisterId::Zuzycie, model);
+            rows = model.rowCount();
+            (void)database.summary(RegisterId::Zuzycie);
+        });
+        print("continuous consumption + summary, 1 veh.", rows, bareMs, moduleMs);
+        database.applySelection(FilterSelection());
+    }
+
+    // The sums of every cost: the module's statement over the list against the plain
+    // aggregate of the table.
+    {
+        const SqlStatement plain(QStringLiteral(
+            "SELECT COUNT(*),SUM(WARTNETTO),SUM(WARTVAT),SUM(WARTBRUTTO),SUM(FUEL) FROM koszty AS "
+            "A LEFT OUTER JOIN pojazdy AS B ON A.IDPOJAZD = B.IDPOJAZD WHERE 1 = 1"));
+        FilterState all = database.filter(RegisterId::Koszty);
+        all.period = Clause();
+        database.filter(RegisterId::Koszty) = all;
+        const double bareMs = bestMs([&] { bare(database.DatabaseFirma(), plain); });
+        SumsSheet sheet;
+        const double moduleMs =
+            bestMs([&] { sheet = Sums::compute(database, RegisterId::Koszty, all); });
+        print("sums of every cost", sheet.values.value(0).toInt(), bareMs, moduleMs);
     }
 
     // What the grid and the sheet export pay on top: the displayed text of every cell.

@@ -262,8 +262,10 @@ bool TmyDataBase::reloadRates() {
 TmyDataBase::Existence TmyDataBase::exists(const QString& table, const QString& field, qint64 value,
                                            qint64 errorCode) {
     const TableDef* def = Schema::companyTable(table);
-    if (!def || !def->field(field))
+    if (!def || !def->field(field)) {
+        m_report.report(QStringLiteral("Nieznane pole %1.%2").arg(table, field), true, errorCode);
         return Existence::Failed;
+    }
     DbQuery rows;
     const SqlStatement statement(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE %2 = %3")
                                      .arg(def->name, def->field(field)->name)
@@ -278,8 +280,10 @@ TmyDataBase::Existence TmyDataBase::exists(const QString& table, const QString& 
 TmyDataBase::Existence TmyDataBase::exists(const QString& table, const QString& field,
                                            const QString& value, qint64 errorCode) {
     const TableDef* def = Schema::companyTable(table);
-    if (!def || !def->field(field))
+    if (!def || !def->field(field)) {
+        m_report.report(QStringLiteral("Nieznane pole %1.%2").arg(table, field), true, errorCode);
         return Existence::Failed;
+    }
     SqlStatement statement(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE %2 = :KEY")
                                .arg(def->name, def->field(field)->name));
     statement.bindText(QStringLiteral(":KEY"), value);

@@ -8,6 +8,9 @@
 #include "registers/uOpony.h"
 #include "registers/uOsobowa.h"
 #include "registers/uPojazdy.h"
+#include "registers/uPrzejazdy.h"
+#include "registers/uRozliczenia.h"
+#include "registers/uStawki.h"
 #include "registers/uSzkody.h"
 #include "registers/uZuzycie.h"
 #include "shell/PageWindows.h"
@@ -43,6 +46,9 @@ void installRegisterEditors(MessageService& messages, std::function<std::bitset<
     for (RegisterId id : {RegisterId::Zuzycie, RegisterId::ZuzycieKm, RegisterId::ZuzycieMth})
         RecordEditors::install(id, &RefuellingEditor::edit);
     RecordEditors::install(RegisterId::CenyPaliw, &FuelPriceEditor::edit);
+    RecordEditors::install(RegisterId::Przejazdy, &TripEditor::edit);
+    RecordEditors::install(RegisterId::Stawki, &RateEditor::edit);
+    RecordEditors::install(RegisterId::Rozliczenia, &SettlementEditor::edit);
 
     PageWindows::install(Navigation::Page::Library, [](const PageWindows::Request& request) {
         if (!refused(request, kLibraryRead, QStringLiteral("Biblioteka")))

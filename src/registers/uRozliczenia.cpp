@@ -1,0 +1,256 @@
+#include "registers/uRozliczenia.h"
+
+#include "data/DisplayFormat.h"
+#include "data/TmyDataBase.h"
+#include "data/records/TripStores.h"
+#include "registers/DateField.h"
+#include "registers/DecimalField.h"
+#include "registers/DictionaryLibraryHook.h"
+#include "registers/EditFlow.h"
+#include "registers/LookupField.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QToolButton>
+
+namespace {
+
+const QString kContractors = QStringLiteral("KONTR");
+const QString kRoutes = QStringLiteral("TRASY");
+const QString kWork = QStringLiteral("RPRAC");
+constexpr qint64 kInsertError = 56002;
+constexpr qint64 kUpdateError = 56003;
+
+QString field(const char* name) {
+    return QString::fromLatin1(name);
+}
+
+// Earlier releases stored a cleared employee as the text "0"; it names nobody.
+QVariant personKey(const Record& r, const QString& name) {
+    const QString key = r.text(name).trimmed();
+    return key.isEmpty() || key == QLatin1String("0") ? QVariant() : QVariant(key);
+}
+
+QToolButton* toolButton(const QString& objectName, const QString& text, const QString& hint) {
+    auto* button = new QToolButton;
+    button->setObjectName(objectName);
+    button->setText(text);
+    button->setToolTip(hint);
+    button->setStatusTip(hint);
+    return button;
+}
+
+QWidget* line(QWidget* field, std::initializer_list<QWidget*> buttons) {
+    auto* box = new QWidget;
+    auto* layout = new QHBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    layout->addWidget(field, 1);
+    for (QWidget* button : buttons)
+        layout->addWidget(button);
+    return box;
+}
+
+}  // namespace
+
+TfRozliczenia::TfRozliczenia(TmyDataBase& database, MessageService& messages, QWidget* parent)
+    : RecordDialog(QStringLiteral("fRozliczenia"),
+                   QStringLiteral("Edytuj informacje o rozliczeniu"),
+                   QStringLiteral("Edytuj informacje o rozliczeniach"), messages, parent),
+      m_db(database) {
+    const int twoDecimals = int(DecimalField::OnLeave::TwoDecimalsOrZero);
+    m_number = textField(QStringLiteral("fNRDOKUMENTU"), 30);
+    m_from = dateField(QStringLiteral("fDATAOD"));
+    m_to = dateField(QStringLiteral("fDATADO"));
+    m_employee =
+        new LookupField(QStringLiteral("fNREW"), QStringLiteral("Nie wskazuj żadnego pracownika"));
+    m_vehicle = new LookupField(QStringLiteral("fIDPOJAZDU"),
+                                QStringLiteral("Nie wskazuj żadnego pojazdu"));
+    m_contractor = suggestField(QStringLiteral("fKONTRAHENT"), 100);
+    m_work = new LookupField(QStringLiteral("fRODZAJPRAC"),
+                             QStringLiteral("Nie wskazuj żadnego rodzaju"), true);
+    m_route = suggestField(QStringLiteral("fTRASA"), 100);
+    m_description = textField(QStringLiteral("fOPIS"), 254);
+    m_hours = decimalField(QStringLiteral("fGODZINY"), 18, twoDecimals);
+    m_rate = decimalField(QStringLiteral("fSTAWKA"), 18, twoDecimals);
+
+    const QString library = QStringLiteral("Otwórz bibliotekę słowników");
+    QToolButton* contractorLibrary =
+        toolButton(QStringLiteral("fKONTRAHENTBiblioteka"), QStringLiteral("[...]"), library);
+    QToolButton* contractorClear =
+        toolButton(QStringLiteral("fKONTRAHENTClear"), QStringLiteral("X"),
+                   QStringLiteral("Nie wskazuj żadnego kontrahenta"));
+    QToolButton* routeLibrary =
+        toolButton(QStringLiteral("fTRASABiblioteka"), QStringLiteral("[...]"), library);
+
+    int row = 0;
+    addRow(row++, 0, QStringLiteral("Numer dokumentu"), m_number);
+    addRow(row, 0, QStringLiteral("Data od"), m_from);
+    addRow(row++, 1, QStringLiteral("Data do"), m_to);
+    addRow(row++, 0, QStringLiteral("Pracownik"), m_employee);
+    addRow(row++, 0, QStringLiteral("Wskaż pojazd"), m_vehicle);
+    addRow(row++, 0, QStringLiteral("Kontrahent"),
+           line(m_contractor, {contractorLibrary, contractorClear}), {}, 2);
+    addRow(row++, 0, QStringLiteral("Rodzaj pracy"), m_work);
+    addRow(row++, 0, QStringLiteral("Trasa"), line(m_route, {routeLibrary}), {}, 2);
+    addRow(row++, 0, QStringLiteral("Opis"), m_description, {}, 2);
+    addRow(row, 0, QStringLiteral("Ilość przepracowanych godzin"), m_hours);
+    addRow(row++, 1, QStringLiteral("Stawka"), m_rate);
+
+    m_vehicle->combo()->installEventFilter(this);
+    connect(m_vehicle, &LookupField::chosen, this, &TfRozliczenia::vehicleChosen);
+    connect(contractorClear, &QToolButton::clicked, m_contractor,
+            [this] { m_contractor->setEditText(QString()); });
+    connect(contractorLibrary, &QToolButton::clicked, this, [this] {
+        DictionaryLibraryHook::open(this, m_db, kContractors);
+        reloadSuggestions();
+    });
+    connect(routeLibrary, &QToolButton::clicked, this, [this] {
+        DictionaryLibraryHook::open(this, m_db, kRoutes);
+        reloadSuggestions();
+    });
+    connect(m_work, &LookupField::libraryRequested, this, [this] {
+        DictionaryLibraryHook::open(this, m_db, kWork);
+        m_work->setEntries(m_db.lookups().dictionary(kWork));
+    });
+}
+
+void TfRozliczenia::reloadSuggestions() {
+    const QString contractor = m_contractor->currentText();
+    const QString route = m_route->currentText();
+    m_contractor->clear();
+    m_contractor->addItems(m_db.lookups().contractorSuggestions());
+    m_contractor->setEditText(contractor);
+    m_route->clear();
+    m_route->addItems(m_db.lookups().suggestions(kRoutes));
+    m_route->setEditText(route);
+}
+
+void TfRozliczenia::reloadLists() {
+    m_vehicle->setEntries(m_db.lookups().vehicles());
+    m_work->setEntries(m_db.lookups().dictionary(kWork));
+    m_employee->setEntries(m_db.lookups().persons());
+    reloadSuggestions();
+}
+
+void TfRozliczenia::takeVehicleRate() {
+    if (!m_vehicle->hasChoice() || isPreview())
+        return;
+    // The vehicle's extra is {IDKIEROWCY, STAWKA}; the rate is taken as stored.
+    const QVariant rate = m_vehicle->extra().toList().value(1);
+    m_rate->setText(DisplayFormat().general(rate.isNull() ? 0.0 : rate.toDouble()));
+}
+
+void TfRozliczenia::vehicleChosen() {
+    m_vehicleCleared = !m_vehicle->hasChoice();
+    takeVehicleRate();
+}
+
+bool TfRozliczenia::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_vehicle->combo() && event->type() == QEvent::FocusOut && isVisible())
+        takeVehicleRate();
+    return RecordDialog::eventFilter(watched, event);
+}
+
+Record TfRozliczenia::defaults() {
+    Record r;
+    r.set(field("GODZINY"), 0.0);
+    r.set(field("STAWKA"), 0.0);
+    return r;
+}
+
+void TfRozliczenia::setRecord(const Record& r) {
+    reloadLists();
+    m_key = r.value(field("IDROZLICZENIA"));
+    m_number->setText(r.text(field("NRDOKUMENTU")));
+    m_from->setText(dateText(r, field("DATAOD")));
+    m_to->setText(dateText(r, field("DATADO")));
+    m_employee->setKey(personKey(r, field("NREW")));
+    m_vehicle->setKey(r.value(field("IDPOJAZDU")));
+    // A settlement saved without a vehicle (0) keeps that choice.
+    m_vehicleCleared = !m_vehicle->hasChoice() && !r.isNull(field("IDPOJAZDU")) &&
+                       r.integer(field("IDPOJAZDU")) == 0;
+    m_contractor->setEditText(r.text(field("KONTRAHENT")));
+    m_work->setKey(r.value(field("RODZAJPRAC")));
+    m_route->setEditText(r.text(field("TRASA")));
+    m_description->setText(r.text(field("OPIS")));
+    m_hours->setValue(r.number(field("GODZINY")));
+    m_rate->setValue(r.number(field("STAWKA")));
+    m_number->setFocus();
+}
+
+Record TfRozliczenia::record() const {
+    Record r;
+    r.set(field("IDROZLICZENIA"), m_key);
+    r.set(field("NRDOKUMENTU"), m_number->text().trimmed());
+    r.set(field("DATAOD"), m_from->dateNumber());
+    r.set(field("DATADO"), m_to->dateNumber());
+    r.set(field("IDPOJAZDU"), m_vehicle->hasChoice() ? m_vehicle->key().toLongLong() : 0);
+    r.set(field("GODZINY"), m_hours->value().value_or(0.0));
+    r.set(field("STAWKA"), m_rate->value().value_or(0.0));
+    r.set(field("RODZAJPRAC"), m_work->hasChoice() ? m_work->key().toLongLong() : 0);
+    r.set(field("TRASA"), m_route->currentText());
+    // No employee is the empty text the list joins on, never "0".
+    r.set(field("NREW"), m_employee->hasChoice() ? m_employee->key().toString() : QString());
+    r.set(field("KONTRAHENT"), m_contractor->currentText());
+    r.set(field("OPIS"), m_description->text());
+    return r;
+}
+
+bool TfRozliczenia::checkFields() {
+    for (DecimalField* f : {m_hours, m_rate})
+        f->setValue(f->value().value_or(0.0));
+    if (m_number->text().trimmed().isEmpty())
+        return refuse(QStringLiteral("Nie podano numeru dokumentu rozliczeniowego"), m_number);
+    if (!m_vehicle->hasChoice() && !m_vehicleCleared)
+        return refuse(QStringLiteral("Nie wskazano pojazdu. Popraw pole"), m_vehicle->combo());
+    if (!m_from->isValid())
+        return refuse(QStringLiteral("Niepoprawny format daty od. Popraw pole"), m_from->edit());
+    if (!m_to->isValid())
+        return refuse(QStringLiteral("Niepoprawny format daty do. Popraw pole"), m_to->edit());
+    if (m_to->dateNumber() < m_from->dateNumber())
+        return refuse(QStringLiteral("Data od większa niż data do. Popraw pola"), m_from->edit());
+    return true;
+}
+
+namespace SettlementEditor {
+
+RecordEditors::Outcome edit(const RecordEditors::Request& request) {
+    TfRozliczenia dialog(request.database, request.messages, request.parent);
+    EditFlow flow;
+    flow.id = RegisterId::Rozliczenia;
+    flow.insertErrorCode = kInsertError;
+    flow.updateErrorCode = kUpdateError;
+    flow.duplicateMessage = QStringLiteral("Istnieje już taki numer dokumentu");
+    flow.defaults = &TfRozliczenia::defaults;
+    flow.checkKey = [](TmyDataBase& db, const Record& r, const Record* original) {
+        const QString number = r.text(field("NRDOKUMENTU"));
+        if (original && original->text(field("NRDOKUMENTU")) == number)
+            return EditFlow::KeyCheck::Free;
+        // A failed test is reported under the code of the write it guards.
+        switch (db.exists(QStringLiteral("rozliczenia"), field("NRDOKUMENTU"), number,
+                          original ? kUpdateError : kInsertError)) {
+            case TmyDataBase::Existence::No:
+                return EditFlow::KeyCheck::Free;
+            case TmyDataBase::Existence::Yes:
+                return EditFlow::KeyCheck::Taken;
+            case TmyDataBase::Existence::Failed:
+                break;
+        }
+        return EditFlow::KeyCheck::Failed;
+    };
+    flow.write = [](TmyDataBase& db, const Record& r, const Record* original) {
+        return original ? TripStores::settlements().update(db, r,
+                                                           original->value(field("IDROZLICZENIA")))
+                        : TripStores::settlements().insert(db, r);
+    };
+    flow.key = [](const Record&, const WriteResult& result) {
+        return QStringList{QString::number(result.key)};
+    };
+    return flow.run(request, dialog);
+}
+
+}  // namespace SettlementEditor
