@@ -5,6 +5,7 @@
 #include "data/records/DictionaryStore.h"
 #include "data/registers/RegisterDescriptor.h"
 #include "registers/uBiblioteka.h"
+#include "registers/uCenyPaliw.h"
 #include "registers/uEditBibliotekaAll.h"
 #include "registers/uFirma.h"
 #include "registers/uKoszty.h"
@@ -12,7 +13,11 @@
 #include "registers/uOpony.h"
 #include "registers/uOsobowa.h"
 #include "registers/uPojazdy.h"
+#include "registers/uPrzejazdy.h"
+#include "registers/uRozliczenia.h"
+#include "registers/uStawki.h"
 #include "registers/uSzkody.h"
+#include "registers/uZuzycie.h"
 #include "shell/FilterBar.h"
 #include "shell/RegisterPage.h"
 #include "shell/uMain.h"
@@ -79,6 +84,26 @@ void saveScreenshots(TfMain& window, TmyDataBase& database, MessageService& mess
     grabDialog(damage, firstRow(RegisterId::Szkody), path(QStringLiteral("dialog-szkody")));
     TfOpony tyres(database, messages, &window);
     grabDialog(tyres, firstRow(RegisterId::Opony), path(QStringLiteral("dialog-opony")));
+
+    TfPrzejazdy trip(database, messages, &window);
+    grabDialog(trip, firstRow(RegisterId::Przejazdy), path(QStringLiteral("dialog-przejazdy")));
+    TfStawki rates(database, messages, &window);
+    grabDialog(rates, firstRow(RegisterId::Stawki), path(QStringLiteral("dialog-stawki")));
+    TfRozliczenia settlement(database, messages, &window);
+    grabDialog(settlement, firstRow(RegisterId::Rozliczenia),
+               path(QStringLiteral("dialog-rozliczenia")));
+    TfCenyPaliw price(database, messages, &window);
+    grabDialog(price, firstRow(RegisterId::CenyPaliw), path(QStringLiteral("dialog-cenypaliw")));
+    // The refuellings of the first vehicle that has some in each register.
+    QComboBox* list = window.filterBar()->vehicleList();
+    for (RegisterId id : {RegisterId::Zuzycie, RegisterId::ZuzycieKm, RegisterId::ZuzycieMth}) {
+        window.showRegister(id);
+        for (int v = 1; v < list->count() && window.page(id)->model().rowCount() == 0; ++v)
+            window.filterBar()->chooseVehicle(list->itemText(v));
+        TfZuzycie refuelling(id, database, messages, &window);
+        grabDialog(refuelling, Record::fromRow(window.page(id)->model(), 0),
+                   path(QStringLiteral("dialog-") + Registers::get(id).name));
+    }
 
     TfBiblioteka library(database, messages, true, true, &window);
     library.selectDictionary(QStringLiteral("RDWYD"));

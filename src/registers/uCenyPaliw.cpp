@@ -29,6 +29,8 @@ TfCenyPaliw::TfCenyPaliw(TmyDataBase& database, MessageService& messages, QWidge
     m_date = dateField(QStringLiteral("fDATA"));
     m_kind = new LookupField(QStringLiteral("fRODZAJPALIWA"), {}, true);
     m_place = suggestField(QStringLiteral("fMIEJSCE"), 100);
+    // A place is a station with its address: room for the whole text.
+    m_place->setMinimumWidth(320);
     m_price = decimalField(QStringLiteral("fBRUTTO"), 18, int(DecimalField::OnLeave::TwoDecimals));
 
     auto* place = new QWidget;
