@@ -3,6 +3,7 @@
 #include "data/FilterClauses.h"
 #include "data/ListModel.h"
 #include "data/RecordTemplates.h"
+#include "data/records/DictionaryStore.h"
 #include "data/schema/Schema.h"
 
 #include <QAtomicInt>
@@ -245,7 +246,30 @@ bool TmyDataBase::refreshList(RegisterId id, ListModel& model) {
     if (Registers::get(id).isConsumption())
         m_summaries[size_t(id)] = Consumption::summarize(id, *table);
     model.setTable(std::move(table));
+    if (id == RegisterId::Stawki)
+        titleRateColumns(model);
     return true;
+}
+
+void TmyDataBase::titleRateColumns(ListModel& model) {
+    // The rates of the motorcycle, the moped and the free kinds are titled by the kinds'
+    // current names, as the company called them.
+    const auto kinds = DictionaryStore(*this).vehicleKinds();
+    if (!kinds)
+        return;
+    const RegisterDescriptor& d = Registers::get(RegisterId::Stawki);
+    for (int c = 0; c < d.columns.size(); ++c) {
+        const QString& field = d.columns.at(c).field;
+        int kind = 0;
+        if (field == QLatin1String("MOTOCYKL"))
+            kind = DictionaryStore::kFirstNamedKind;
+        else if (field == QLatin1String("MOTOROWER"))
+            kind = DictionaryStore::kFirstNamedKind + 1;
+        else if (field.startsWith(QLatin1String("RDPOJ")))
+            kind = field.mid(5).toInt();
+        if (kind > 0 && kinds->contains(kind) && !kinds->value(kind).trimmed().isEmpty())
+            model.setColumnTitle(c, kinds->value(kind).trimmed());
+    }
 }
 
 bool TmyDataBase::reloadRates() {

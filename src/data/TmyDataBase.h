@@ -115,6 +115,7 @@ public:
 
 private:
     void computeValues(RegisterId id, ListTable& table);
+    void titleRateColumns(ListModel& model);
 
     DbConnection m_company;
     DbConnection m_main;

@@ -8,6 +8,7 @@
 #include "data/ListModel.h"
 #include "data/TmyDataBase.h"
 #include "data/engine/RowInsert.h"
+#include "data/records/DictionaryStore.h"
 #include "data/schema/DatabaseCreator.h"
 
 #include <QFile>
@@ -35,6 +36,7 @@ private slots:
     void sortsInPolishOrderWithNullsLast();
     void columnClickReversesOnlyTheSameColumn();
     void tripRatesAndAmounts();
+    void rateColumnsTakeTheKindNames();
     void continuousConsumptionUnderThePeriod();
     void distanceListWithoutDistance();
     void mergeRefuelling();
@@ -363,6 +365,24 @@ void TstDataModule::columnClickReversesOnlyTheSameColumn() {
     QVERIFY(!m_db->sortByColumn(RegisterId::Przejazdy, QStringLiteral("KWOTA")));
     QVERIFY(!m_db->sortByColumn(RegisterId::Zuzycie, QStringLiteral("DATA")));
     QCOMPARE(m_db->filter(id).sortField, QStringLiteral("NRREJ"));
+}
+
+void TstDataModule::rateColumnsTakeTheKindNames() {
+    DictionaryStore store(*m_db);
+    const auto before = store.vehicleKinds();
+    QVERIFY(before);
+    QVERIFY(store.writeVehicleKinds({{3, QStringLiteral("Quad")}, {5, QStringLiteral("Ciągnik")}}));
+    ListModel rates(RegisterId::Stawki);
+    QVERIFY(m_db->refreshList(RegisterId::Stawki, rates));
+    QStringList titles;
+    for (int c = 0; c < rates.columnCount(); ++c)
+        titles << rates.columnTitle(c);
+    QVERIFY2(titles.contains(QStringLiteral("Quad")), qPrintable(titles.join(u'|')));
+    QVERIFY(titles.contains(QStringLiteral("Ciągnik")));
+    QVERIFY(!titles.contains(QStringLiteral("Motocykl")));
+    QVERIFY(store.writeVehicleKinds(*before));
+    QVERIFY(m_db->refreshList(RegisterId::Stawki, rates));
+    QCOMPARE(rates.columnTitle(titles.indexOf(QStringLiteral("Quad"))), before->value(3));
 }
 
 void TstDataModule::tripRatesAndAmounts() {
