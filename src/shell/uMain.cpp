@@ -147,9 +147,10 @@ void TfMain::createActions() {
         make("SBSzukaj", QStringLiteral("Szukaj"),
              QStringLiteral("Szukaj informacji w powyższej tabeli"), &TfMain::SBSzukajClick,
              QKeySequence::Find),
-        make("SBSuma", QStringLiteral("Przelicz sumy  "), QStringLiteral("Sumuj kolumny tabeli"),
-             &TfMain::SBSumaClick),
     };
+    // Always at hand: off a register it shows the prompt to choose one.
+    make("SBSuma", QStringLiteral("Przelicz sumy  "), QStringLiteral("Sumuj kolumny tabeli"),
+         &TfMain::SBSumaClick);
     make("SBFiszka", QStringLiteral("Fiszka"),
          QStringLiteral("Podręczny notatnik na informacje tymczasowe"), [this] {
              m_fiszka->setVisible(!m_fiszka->isVisible());
@@ -202,8 +203,7 @@ void TfMain::createMenus() {
     }
     edit->addSeparator();
     const QStringList listTexts = {QStringLiteral("Podgląd"), QStringLiteral("Drukuj"),
-                                   QStringLiteral("Zapisz do CSV"), QStringLiteral("Szukaj"),
-                                   QStringLiteral("Przelicz sumy")};
+                                   QStringLiteral("Zapisz do CSV"), QStringLiteral("Szukaj")};
     for (int i = 0; i < m_listActions.size(); ++i) {
         QAction* mirror = edit->addAction(listTexts[i]);
         QAction* source = m_listActions[i];
@@ -212,6 +212,9 @@ void TfMain::createMenus() {
         connect(mirror, &QAction::triggered, source, &QAction::trigger);
         connect(source, &QAction::enabledChanged, mirror, &QAction::setEnabled);
     }
+    QAction* sums = edit->addAction(QStringLiteral("Przelicz sumy"));
+    sums->setObjectName(QStringLiteral("SBSumaMenu"));
+    connect(sums, &QAction::triggered, action(QStringLiteral("SBSuma")), &QAction::trigger);
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Narzędzia"));
     tools->addAction(action(QStringLiteral("SBFiszka")));
@@ -234,6 +237,7 @@ void TfMain::createMenus() {
     bar->addSeparator();
     for (QAction* act : m_listActions)
         bar->addAction(act);
+    bar->addAction(action(QStringLiteral("SBSuma")));
     bar->addSeparator();
     bar->addAction(action(QStringLiteral("SBFiszka")));
 }

@@ -146,6 +146,12 @@ void TstMainWindow::pageSwitchListsTheRegister() {
 }
 
 void TstMainWindow::sumsWindowFollowsTheRegister() {
+    // Off a register the window asks for one, above one empty column.
+    click("SBStart");
+    m_window->action(QStringLiteral("SBSuma"))->trigger();
+    QCOMPARE(m_window->sumsWindow()->windowTitle(),
+             QStringLiteral("Włącz odpowiednią tabelę i ponownie kliknij \"Przelicz sumy\""));
+    QCOMPARE(m_window->sumsWindow()->grid()->columnCount(), 1);
     click("SBFinanse");
     click("SBKoszty");
     chooseYear(QDate::currentDate().year(), 0);
