@@ -57,8 +57,13 @@ SqlStatement statement(TmyDataBase& database, RegisterId id, const FilterState& 
     }
     // Over the list statement itself, so that the figures always follow its joins and
     // clauses (and the vehicle clause finds the columns it names).
+    // The list's order means nothing to a sum and would make the engine sort every row.
+    QString rows = list.text;
+    const qsizetype order = rows.lastIndexOf(QLatin1String("ORDER BY"), -1, Qt::CaseInsensitive);
+    if (order > 0)
+        rows.truncate(order);
     SqlStatement aggregate(QStringLiteral("SELECT ") + figures.join(QLatin1Char(',')) +
-                           QStringLiteral(" FROM (") + list.text + QStringLiteral(") AS L"));
+                           QStringLiteral(" FROM (") + rows + QStringLiteral(") AS L"));
     aggregate.bindings = list.bindings;
     return aggregate;
 }

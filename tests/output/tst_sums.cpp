@@ -35,6 +35,7 @@ private slots:
     void ratesCountEveryRow();
     void roadCardsOfOneVehicle();
     void costFiltersNarrowTheSums();
+    void statementsEndInTheirOrder();
     void statementBindsTheVehicle();
 
 private:
@@ -263,6 +264,21 @@ void TstSums::costFiltersNarrowTheSums() {
         Sums::compute(*m_db, RegisterId::Koszty, m_db->filter(RegisterId::Koszty), kPolish);
     QCOMPARE(centreSums.values, fromList(RegisterId::Koszty));
     QVERIFY(centreSums.values.value(0).toInt() < every.values.value(0).toInt());
+}
+
+void TstSums::statementsEndInTheirOrder() {
+    // The sums drop the list's final ORDER BY; nothing of the list may follow it.
+    m_db->applySelection(selection(QStringLiteral("vehicle year")));
+    for (const RegisterDescriptor& d : Registers::all()) {
+        const QString list = m_db->listStatement(d.id, m_db->filter(d.id)).text;
+        const qsizetype order =
+            list.lastIndexOf(QLatin1String("ORDER BY"), -1, Qt::CaseInsensitive);
+        QVERIFY2(order > 0, qPrintable(d.name));
+        const QString tail = list.mid(order);
+        QVERIFY2(!tail.contains(u')') && !tail.contains(QLatin1String("WHERE")) &&
+                     !tail.contains(QLatin1String("LIMIT")),
+                 qPrintable(d.name + QLatin1String(": ") + tail));
+    }
 }
 
 void TstSums::statementBindsTheVehicle() {
