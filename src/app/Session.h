@@ -3,15 +3,18 @@
 #include "data/engine/DbLocation.h"
 
 #include <QString>
+#include <bitset>
 #include <optional>
 
 class MessageService;
+class QWidget;
 class TmyDataBase;
 struct TconfigPP;
 
-// Which database and company a session opens: the location given on the command line,
-// else the one recorded in the data directory, else the sample database, created there
-// on the first run; the company given, else the one chosen last, else the first.
+// Which database and company a session opens, and who works in it: the location given
+// on the command line, else the one recorded in the data directory, else the sample
+// database, created there on the first run; then the login chooses the company and the
+// user, whose rights the session holds.
 class Session {
 public:
     Session(TmyDataBase& database, MessageService& messages, TconfigPP& config);
@@ -19,15 +22,26 @@ public:
     void setLocationOption(const QString& location) { m_locationOption = location; }
     void setCompanyOption(const QString& dir) { m_companyOption = dir; }
 
-    // Opens the company; false after telling the user why not.
-    bool open();
+    // The login window on the location's companies; false when the user gave up or the
+    // database failed (told). Asks for a new password after the first one of a company.
+    bool logIn(QWidget* parent = nullptr);
+    // Without the window (pictures of the program): the company given, else the one
+    // chosen last, else the first, as its supervisor with the first password.
+    bool openAsSupervisor();
     QString companyName() const { return m_companyName; }
     QString companyDir() const { return m_dir; }
+    QString userName() const { return m_user; }
+    // "NAME, description", as the status bar shows the user.
+    QString userText() const;
+    const std::bitset<101>& rights() const { return m_rights; }
+    // After the users window: the user's description and rights read again.
+    void reloadUser();
 
     static QString sampleLocation();
 
 private:
     std::optional<DbLocation> location();
+    bool open();
 
     TmyDataBase& m_db;
     MessageService& m_messages;
@@ -36,4 +50,8 @@ private:
     QString m_companyOption;
     QString m_companyName;
     QString m_dir;
+    QString m_user;
+    QString m_description;
+    std::bitset<101> m_rights;
+    bool m_tellFirstRun = true;
 };

@@ -1,4 +1,5 @@
 #include "admin/ConfigPP.h"
+#include "admin/uUserzy.h"
 #include "app/FlotanorApplication.h"
 #include "app/Screenshots.h"
 #include "app/Session.h"
@@ -60,11 +61,11 @@ int main(int argc, char* argv[]) {
     session.setLocationOption(parser.value(QStringLiteral("location")));
     session.setCompanyOption(parser.value(QStringLiteral("company")));
     splash.hide();
-    if (!session.open())
+    const QString shots = parser.value(QStringLiteral("screenshots"));
+    if (!(shots.isEmpty() ? session.logIn() : session.openAsSupervisor()))
         return 1;
     settingsFile.save(config);
 
-    const QString shots = parser.value(QStringLiteral("screenshots"));
     if (!shots.isEmpty()) {
         config.pokazujPoradeDnia = false;
         config.pytajPrzedZamknieciem = false;
@@ -74,8 +75,8 @@ int main(int argc, char* argv[]) {
         messages, [&window] { return window.rights(); },
         [&config] { return config.pytajPrzedKasowaniem; });
     messages.setParent(&window);
-    const QString user = QStringLiteral("ADMIN, Administrator");
-    window.startSession(session.companyName(), user);
+    window.setRights(session.rights());
+    window.startSession(session.companyName(), session.userText());
     window.show();
     if (!shots.isEmpty()) {
         QTimer::singleShot(300, &window,
@@ -87,13 +88,23 @@ int main(int argc, char* argv[]) {
     // Logging off opens the session again and runs the reminders once more.
     QObject::connect(&window, &TfMain::logOffRequested, &window, [&] {
         window.hide();
-        if (!session.open()) {
+        if (!session.logIn()) {
             QApplication::quit();
             return;
         }
-        window.startSession(session.companyName(), user);
+        settingsFile.save(config);
+        window.setRights(session.rights());
+        window.startSession(session.companyName(), session.userText());
         window.show();
         QTimer::singleShot(0, &window, &TfMain::runStartupReminders);
+    });
+    // The users window may change the user's own description and rights.
+    QObject::connect(&window, &TfMain::usersRequested, &window, [&] {
+        TfUserzy users(database, messages, &window);
+        users.run(session.userName());
+        session.reloadUser();
+        window.setRights(session.rights());
+        window.startSession(session.companyName(), session.userText());
     });
     return app.exec();
 }

@@ -168,6 +168,13 @@ void TfMain::createMenus() {
     QAction* quit = data->addAction(QStringLiteral("Zakończ"), this, &QWidget::close);
     quit->setObjectName(QStringLiteral("Zakoncz1"));
 
+    // Administration needs right 0.
+    m_administration = menuBar()->addMenu(QStringLiteral("&Administracja"));
+    m_administration->setObjectName(QStringLiteral("Administracja1"));
+    QAction* users = m_administration->addAction(QStringLiteral("Zarządzanie użytkownikami"), this,
+                                                 &TfMain::usersRequested);
+    users->setObjectName(QStringLiteral("Uzytkownicy1"));
+
     QMenu* view = menuBar()->addMenu(QStringLiteral("&Widok"));
     view->addAction(QStringLiteral("Start"), this, &TfMain::showStartPage);
     for (const Navigation::Group& group : Navigation::groups()) {
@@ -322,6 +329,7 @@ RegisterPage* TfMain::page(RegisterId id) const {
 
 void TfMain::setRights(const std::bitset<101>& rights) {
     m_rights = rights;
+    m_administration->menuAction()->setEnabled(m_rights.test(0));
     const auto& groups = Navigation::groups();
     for (int g = 0; g < groups.size(); ++g) {
         if (groups[g].registerId)

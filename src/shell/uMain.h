@@ -14,6 +14,7 @@
 class FilterBar;
 class FindDialog;
 class TfSumy;
+class QMenu;
 class MainNavigation;
 class MessageService;
 class QAction;
@@ -70,6 +71,8 @@ public slots:
 
 signals:
     void logOffRequested();
+    // "Zarządzanie użytkownikami": the users window belongs to the administration.
+    void usersRequested();
 
 protected:
     bool event(QEvent* event) override;
@@ -115,6 +118,7 @@ private:
     FilterBar* m_filters = nullptr;
     FindDialog* m_find = nullptr;
     TfSumy* m_sums = nullptr;
+    QMenu* m_administration = nullptr;
     TfFiszka* m_fiszka = nullptr;
     QLabel* m_dateLabel = nullptr;
     QLabel* m_companyLabel = nullptr;
