@@ -1,1 +1,1 @@
-flotanor_add_test(tst_zuzycie SOURCES tst_zuzycie.cpp LIBS flotanor_registers_ui WIDGETS ENGINES sqlite postgres)
+flotanor_add_test(tst_zuzycie SOURCES tst_zuzycie.cpp LIBS flotanor_dialogscript flotanor_registers_ui WIDGETS ENGINES sqlite postgres)

@@ -1,6 +1,7 @@
 // The repair, damage and tyre dialogs: their checks in order, and the flows from the
 // dialog to the list, from a cost into a repair or a tyre set, and on to the costs, on
 // both engines.
+#include "DialogScript.h"
 #include "ScriptedMessageService.h"
 #include "TestDataDir.h"
 #include "TestLocation.h"
@@ -28,126 +29,6 @@
 namespace {
 
 using Mode = RecordEditors::Mode;
-using Step = std::function<void(RecordDialog*)>;
-
-// Plays one step at each showing of the first record dialog shown after it starts, as a
-// user would: a step fills the dialog and presses one of its buttons. A dialog still up
-// after the safety time is cancelled and the script counts as failed, so no test waits
-// on a modal dialog.
-class Script : public QObject {
-public:
-    explicit Script(QList<Step> steps) : m_steps(std::move(steps)) {
-        qApp->installEventFilter(this);
-        QTimer::singleShot(20000, this, [this] {
-            m_timedOut = true;
-            if (m_dialog)
-                m_dialog->reject();
-        });
-    }
-    ~Script() override { qApp->removeEventFilter(this); }
-    // Every step played, no showing left without one, no dialog abandoned.
-    bool played() const { return m_steps.isEmpty() && !m_extra && !m_timedOut; }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* dialog =
-            event->type() == QEvent::Show ? qobject_cast<RecordDialog*>(watched) : nullptr;
-        if (dialog && (!m_bound || m_dialog == dialog)) {
-            m_bound = true;
-            m_dialog = dialog;
-            QTimer::singleShot(0, this, [this] { play(); });
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    void play() {
-        if (!m_dialog || !m_dialog->isVisible())
-            return;
-        if (m_steps.isEmpty()) {
-            m_extra = true;
-            m_dialog->reject();
-            return;
-        }
-        m_dialog->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_dialog));
-        m_steps.takeFirst()(m_dialog);
-    }
-
-    QList<Step> m_steps;
-    QPointer<RecordDialog> m_dialog;  // null again once it is gone
-    bool m_bound = false;
-    bool m_extra = false;
-    bool m_timedOut = false;
-};
-
-// Works a control as a user does: focus it and type, choose an entry ("" for none), or
-// tick a box ("1"). Dates go in whole, as the mask places their separators.
-void enter(QWidget* dialog, const QString& name, const QString& value) {
-    QWidget* control = dialog->findChild<QWidget*>(name);
-    QVERIFY2(control, qPrintable(name));
-    if (auto* box = qobject_cast<QCheckBox*>(control)) {
-        box->setChecked(value == QLatin1String("1"));
-        return;
-    }
-    auto* combo = qobject_cast<QComboBox*>(control);
-    if (combo && !combo->isEditable()) {
-        int index = -1;
-        for (int i = 0; i < combo->count() && index < 0 && !value.isEmpty(); ++i) {
-            if (combo->itemText(i).startsWith(value))
-                index = i;
-        }
-        QVERIFY2(value.isEmpty() || index >= 0, qPrintable(name + QLatin1Char('=') + value));
-        combo->setFocus();
-        combo->setCurrentIndex(index);
-        emit combo->activated(index);
-        return;
-    }
-    auto* edit = combo ? combo->lineEdit() : qobject_cast<QLineEdit*>(control);
-    QVERIFY2(edit, qPrintable(name));
-    edit->setFocus();
-    if (!edit->inputMask().isEmpty()) {
-        edit->setText(value);
-        return;
-    }
-    edit->selectAll();
-    const bool ascii =
-        std::all_of(value.begin(), value.end(), [](QChar c) { return c.unicode() < 128; });
-    if (value.isEmpty())
-        QTest::keyClick(edit, Qt::Key_Delete);
-    else if (ascii)
-        QTest::keyClicks(edit, value);
-    else
-        edit->insert(value);  // the key simulation knows only ASCII
-}
-
-// Fields given as "name=value".
-void enterAll(QWidget* dialog, const QStringList& fields) {
-    for (const QString& pair : fields) {
-        const qsizetype eq = pair.indexOf(QLatin1Char('='));
-        enter(dialog, pair.left(eq), pair.mid(eq + 1));
-    }
-}
-
-QString text(QWidget* dialog, const QString& name) {
-    QWidget* control = dialog->findChild<QWidget*>(name);
-    if (auto* box = qobject_cast<QCheckBox*>(control))
-        return box->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
-    if (auto* combo = qobject_cast<QComboBox*>(control))
-        return combo->currentText();
-    if (auto* edit = qobject_cast<QLineEdit*>(control))
-        return edit->text();
-    return QStringLiteral("<no %1>").arg(name);
-}
-
-void save(RecordDialog* dialog) {
-    dialog->findChild<QPushButton*>(QStringLiteral("BZapisz"))->click();
-}
-
-void cancel(RecordDialog* dialog) {
-    dialog->findChild<QPushButton*>(QStringLiteral("BAnuluj"))->click();
-}
-
 void clearChoice(RecordDialog* dialog, const QString& name) {
     dialog->findChild<QToolButton*>(name + QStringLiteral("Clear"))->click();
 }

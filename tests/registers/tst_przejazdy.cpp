@@ -1,6 +1,7 @@
 // The trip, kilometre-rate and settlement dialogs: their checks in order, the flows from
 // the dialog to the list on both engines, the pricing of trips by the rates in force on
 // their dates, and the keys the user types.
+#include "DialogScript.h"
 #include "ScriptedMessageService.h"
 #include "TestDataDir.h"
 #include "TestLocation.h"
@@ -30,122 +31,6 @@
 namespace {
 
 using Mode = RecordEditors::Mode;
-using Step = std::function<void(RecordDialog*)>;
-
-// Plays one step at each showing of the first record dialog shown after it starts; a
-// dialog still up after the safety time is cancelled and the script counts as failed.
-class Script : public QObject {
-public:
-    explicit Script(QList<Step> steps) : m_steps(std::move(steps)) {
-        qApp->installEventFilter(this);
-        QTimer::singleShot(20000, this, [this] {
-            m_timedOut = true;
-            if (m_dialog)
-                m_dialog->reject();
-        });
-    }
-    ~Script() override { qApp->removeEventFilter(this); }
-    bool played() const { return m_steps.isEmpty() && !m_extra && !m_timedOut; }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* dialog =
-            event->type() == QEvent::Show ? qobject_cast<RecordDialog*>(watched) : nullptr;
-        if (dialog && (!m_bound || m_dialog == dialog)) {
-            m_bound = true;
-            m_dialog = dialog;
-            QTimer::singleShot(0, this, [this] { play(); });
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    void play() {
-        if (!m_dialog || !m_dialog->isVisible())
-            return;
-        if (m_steps.isEmpty()) {
-            m_extra = true;
-            m_dialog->reject();
-            return;
-        }
-        m_dialog->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_dialog));
-        m_steps.takeFirst()(m_dialog);
-    }
-
-    QList<Step> m_steps;
-    QPointer<RecordDialog> m_dialog;
-    bool m_bound = false;
-    bool m_extra = false;
-    bool m_timedOut = false;
-};
-
-// Works a control as a user does: "name=value" focuses it and types, or chooses the
-// entry of a list that begins with value ("" for none); "@name=value" chooses from the
-// suggestions of an editable list; "!name" presses a button.
-void enter(QWidget* dialog, const QString& pair) {
-    if (pair.startsWith(QLatin1Char('!'))) {
-        auto* button = dialog->findChild<QToolButton*>(pair.mid(1));
-        QVERIFY2(button, qPrintable(pair));
-        button->click();
-        return;
-    }
-    const bool pick = pair.startsWith(QLatin1Char('@'));
-    const qsizetype eq = pair.indexOf(QLatin1Char('='));
-    const QString name = pair.left(eq).mid(pick ? 1 : 0);
-    const QString value = pair.mid(eq + 1);
-    QWidget* control = dialog->findChild<QWidget*>(name);
-    QVERIFY2(control, qPrintable(name));
-    auto* combo = qobject_cast<QComboBox*>(control);
-    if (combo && (pick || !combo->isEditable())) {
-        const int index = value.isEmpty() ? -1 : combo->findText(value, Qt::MatchStartsWith);
-        QVERIFY2(value.isEmpty() || index >= 0, qPrintable(pair));
-        combo->setFocus();
-        combo->setCurrentIndex(index);
-        emit combo->activated(index);
-        return;
-    }
-    auto* edit = combo ? combo->lineEdit() : qobject_cast<QLineEdit*>(control);
-    QVERIFY2(edit, qPrintable(name));
-    edit->setFocus();
-    if (!edit->inputMask().isEmpty()) {
-        edit->setText(value);
-        return;
-    }
-    edit->selectAll();
-    const bool ascii =
-        std::all_of(value.begin(), value.end(), [](QChar c) { return c.unicode() < 128; });
-    if (value.isEmpty())
-        QTest::keyClick(edit, Qt::Key_Delete);
-    else if (ascii)
-        QTest::keyClicks(edit, value);
-    else
-        edit->insert(value);  // the key simulation knows only ASCII
-}
-
-void enterAll(QWidget* dialog, const QStringList& fields) {
-    for (const QString& pair : fields)
-        enter(dialog, pair);
-}
-
-QString text(QWidget* dialog, const QString& name) {
-    QWidget* control = dialog->findChild<QWidget*>(name);
-    if (auto* combo = qobject_cast<QComboBox*>(control))
-        return combo->currentText();
-    if (auto* edit = qobject_cast<QLineEdit*>(control))
-        return edit->text();
-    if (auto* label = qobject_cast<QLabel*>(control))
-        return label->text();
-    return QStringLiteral("<no %1>").arg(name);
-}
-
-void save(RecordDialog* dialog) {
-    dialog->findChild<QPushButton*>(QStringLiteral("BZapisz"))->click();
-}
-
-void cancel(RecordDialog* dialog) {
-    dialog->findChild<QPushButton*>(QStringLiteral("BAnuluj"))->click();
-}
 
 // Renames a table so that the next statement on it fails, and back.
 DbError renameTable(DbConnection& db, const QString& from, const QString& to) {

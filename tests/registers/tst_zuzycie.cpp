@@ -3,6 +3,7 @@
 // of a second refuelling of the same day, the move onto a taken day that fails midway,
 // the distance calculator, and the hand-on from a cost and on to the costs, on both
 // engines.
+#include "DialogScript.h"
 #include "ScriptedMessageService.h"
 #include "TestDataDir.h"
 #include "TestLocation.h"
@@ -32,115 +33,6 @@
 namespace {
 
 using Mode = RecordEditors::Mode;
-using Step = std::function<void(RecordDialog*)>;
-
-// Plays one step at each showing of the first record dialog shown after it starts, as a
-// user would. A dialog still up after the safety time is cancelled and the script counts
-// as failed, so no test waits on a modal dialog.
-class Script : public QObject {
-public:
-    explicit Script(QList<Step> steps) : m_steps(std::move(steps)) {
-        qApp->installEventFilter(this);
-        QTimer::singleShot(20000, this, [this] {
-            m_timedOut = true;
-            if (m_dialog)
-                m_dialog->reject();
-        });
-    }
-    ~Script() override { qApp->removeEventFilter(this); }
-    bool played() const { return m_steps.isEmpty() && !m_extra && !m_timedOut; }
-    bool shown() const { return m_bound; }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* dialog =
-            event->type() == QEvent::Show ? qobject_cast<RecordDialog*>(watched) : nullptr;
-        if (dialog && (!m_bound || m_dialog == dialog)) {
-            m_bound = true;
-            m_dialog = dialog;
-            QTimer::singleShot(0, this, [this] { play(); });
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    void play() {
-        if (!m_dialog || !m_dialog->isVisible())
-            return;
-        if (m_steps.isEmpty()) {
-            m_extra = true;
-            m_dialog->reject();
-            return;
-        }
-        m_dialog->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_dialog));
-        m_steps.takeFirst()(m_dialog);
-    }
-
-    QList<Step> m_steps;
-    QPointer<RecordDialog> m_dialog;
-    bool m_bound = false;
-    bool m_extra = false;
-    bool m_timedOut = false;
-};
-
-// Works a control as a user does: focus it and type, or choose an entry of a list.
-void enter(QWidget* dialog, const QString& name, const QString& value) {
-    QWidget* control = dialog->findChild<QWidget*>(name);
-    QVERIFY2(control, qPrintable(name));
-    if (auto* box = qobject_cast<QCheckBox*>(control)) {
-        box->setChecked(value == QLatin1String("1"));
-        return;
-    }
-    auto* combo = qobject_cast<QComboBox*>(control);
-    if (combo && !combo->isEditable()) {
-        int index = -1;
-        for (int i = 0; i < combo->count() && index < 0 && !value.isEmpty(); ++i) {
-            if (combo->itemText(i).startsWith(value))
-                index = i;
-        }
-        QVERIFY2(value.isEmpty() || index >= 0, qPrintable(name + QLatin1Char('=') + value));
-        combo->setFocus();
-        combo->setCurrentIndex(index);
-        emit combo->activated(index);
-        return;
-    }
-    auto* edit = combo ? combo->lineEdit() : qobject_cast<QLineEdit*>(control);
-    QVERIFY2(edit, qPrintable(name));
-    edit->setFocus();
-    if (!edit->inputMask().isEmpty()) {
-        edit->setText(value);
-        return;
-    }
-    edit->selectAll();
-    const bool ascii =
-        std::all_of(value.begin(), value.end(), [](QChar c) { return c.unicode() < 128; });
-    if (value.isEmpty())
-        QTest::keyClick(edit, Qt::Key_Delete);
-    else if (ascii)
-        QTest::keyClicks(edit, value);
-    else
-        edit->insert(value);
-}
-
-void enterAll(QWidget* dialog, const QStringList& fields) {
-    for (const QString& pair : fields) {
-        const qsizetype eq = pair.indexOf(QLatin1Char('='));
-        enter(dialog, pair.left(eq), pair.mid(eq + 1));
-    }
-}
-
-QString text(QWidget* dialog, const QString& name) {
-    QWidget* control = dialog->findChild<QWidget*>(name);
-    if (auto* box = qobject_cast<QCheckBox*>(control))
-        return box->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
-    if (auto* combo = qobject_cast<QComboBox*>(control))
-        return combo->currentText();
-    if (auto* edit = qobject_cast<QLineEdit*>(control))
-        return edit->text();
-    return QStringLiteral("<no %1>").arg(name);
-}
-
 // The refuelling dialog's date and its three numbers as they read.
 QVariantList entered(QWidget* dialog) {
     QVariantList values{text(dialog, QStringLiteral("FDATA"))};
@@ -154,14 +46,6 @@ QStringList texts(QWidget* dialog, const QStringList& names) {
     for (const QString& name : names)
         values << text(dialog, name);
     return values;
-}
-
-void save(RecordDialog* dialog) {
-    dialog->findChild<QPushButton*>(QStringLiteral("BZapisz"))->click();
-}
-
-void cancel(RecordDialog* dialog) {
-    dialog->findChild<QPushButton*>(QStringLiteral("BAnuluj"))->click();
 }
 
 int year() {
