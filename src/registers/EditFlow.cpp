@@ -5,6 +5,16 @@
 #include "registers/RecordDialog.h"
 #include "support/MessageService.h"
 
+void EditFlow::writeThrough(const RecordStore& store, const QString& keyField) {
+    m_keyField = keyField;
+    write = [&store, keyField](TmyDataBase& db, const Record& r, const Record* original) {
+        return original ? store.update(db, r, original->value(keyField)) : store.insert(db, r);
+    };
+    key = [](const Record&, const WriteResult& result) {
+        return QStringList{QString::number(result.key)};
+    };
+}
+
 RecordEditors::Outcome EditFlow::run(const RecordEditors::Request& request,
                                      RecordDialog& dialog) const {
     using Mode = RecordEditors::Mode;
@@ -53,6 +63,9 @@ RecordEditors::Outcome EditFlow::run(const RecordEditors::Request& request,
         outcome.key = key(record, result);
         if (handOn)
             outcome.handOn = handOn(record);
+        // A new or copied record learns its key only from the write.
+        if (outcome.handOn && !m_keyField.isEmpty())
+            outcome.handOn->values.set(m_keyField, result.key);
         return outcome;
     }
     return outcome;

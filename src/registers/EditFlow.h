@@ -26,5 +26,13 @@ struct EditFlow {
     std::function<QStringList(const Record&, const WriteResult&)> key;
     std::function<std::optional<RecordEditors::HandOn>(const Record&)> handOn;
 
+    // Writing through a store whose table numbers its rows: an edit updates the row named
+    // by keyField, an insert reads its own key back; the key locates the saved row and
+    // goes into the values of a hand-on.
+    void writeThrough(const RecordStore& store, const QString& keyField);
+
     RecordEditors::Outcome run(const RecordEditors::Request& request, RecordDialog& dialog) const;
+
+private:
+    QString m_keyField;  // writeThrough()
 };

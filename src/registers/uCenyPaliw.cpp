@@ -134,14 +134,7 @@ RecordEditors::Outcome edit(const RecordEditors::Request& request) {
     flow.insertErrorCode = 122014;
     flow.updateErrorCode = 122015;
     flow.defaults = &TfCenyPaliw::defaults;
-    flow.write = [](TmyDataBase& db, const Record& r, const Record* original) {
-        return original ? ConsumptionStores::fuelPrices().update(
-                              db, r, original->value(QStringLiteral("ID")))
-                        : ConsumptionStores::fuelPrices().insert(db, r);
-    };
-    flow.key = [](const Record&, const WriteResult& result) {
-        return QStringList{QString::number(result.key)};
-    };
+    flow.writeThrough(ConsumptionStores::fuelPrices(), QStringLiteral("ID"));
     return flow.run(request, dialog);
 }
 

@@ -424,13 +424,7 @@ RecordEditors::Outcome edit(const RecordEditors::Request& request) {
     flow.fromHandOn = [&database](const RecordEditors::HandOn& handOn) {
         return TfKoszty::fromHandOn(database, handOn);
     };
-    flow.write = [](TmyDataBase& db, const Record& r, const Record* original) {
-        return original ? RecordStores::costs().update(db, r, original->value(field("IDKOSZT")))
-                        : RecordStores::costs().insert(db, r);
-    };
-    flow.key = [](const Record&, const WriteResult& result) {
-        return QStringList{QString::number(result.key)};
-    };
+    flow.writeThrough(RecordStores::costs(), QStringLiteral("IDKOSZT"));
     flow.handOn = [&dialog](const Record& saved) { return dialog.handOn(saved); };
     return flow.run(request, dialog);
 }

@@ -190,24 +190,13 @@ RecordEditors::Outcome edit(const RecordEditors::Request& request) {
         return r;
     };
     flow.fromHandOn = &TfNaprawy::fromHandOn;
-    flow.write = [](TmyDataBase& db, const Record& r, const Record* original) {
-        return original ? RecordStores::repairs().update(
-                              db, r, original->value(QStringLiteral("IDNAPRAWY")))
-                        : RecordStores::repairs().insert(db, r);
-    };
-    flow.key = [](const Record&, const WriteResult& result) {
-        return QStringList{QString::number(result.key)};
-    };
+    flow.writeThrough(RecordStores::repairs(), QStringLiteral("IDNAPRAWY"));
     flow.handOn = [&dialog](const Record& r) -> std::optional<RecordEditors::HandOn> {
         if (!dialog.handsOnToCosts())
             return std::nullopt;
         return RecordEditors::HandOn{RegisterId::Koszty, RegisterId::Naprawy, r};
     };
-    RecordEditors::Outcome outcome = flow.run(request, dialog);
-    // A new or copied repair learns its key only from the write.
-    if (outcome.handOn && !outcome.key.isEmpty())
-        outcome.handOn->values.set(QStringLiteral("IDNAPRAWY"), outcome.key.first().toLongLong());
-    return outcome;
+    return flow.run(request, dialog);
 }
 
 }  // namespace RepairEditor

@@ -265,24 +265,13 @@ RecordEditors::Outcome edit(const RecordEditors::Request& request) {
                 return EditFlow::KeyCheck::Failed;
         }
     };
-    flow.write = [](TmyDataBase& db, const Record& r, const Record* original) {
-        return original
-                   ? RecordStores::tyres().update(db, r, original->value(QStringLiteral("IDOPONY")))
-                   : RecordStores::tyres().insert(db, r);
-    };
-    flow.key = [](const Record&, const WriteResult& result) {
-        return QStringList{QString::number(result.key)};
-    };
+    flow.writeThrough(RecordStores::tyres(), QStringLiteral("IDOPONY"));
     flow.handOn = [&dialog](const Record& r) -> std::optional<RecordEditors::HandOn> {
         if (!dialog.handsOnToCosts())
             return std::nullopt;
         return RecordEditors::HandOn{RegisterId::Koszty, RegisterId::Opony, r};
     };
-    RecordEditors::Outcome outcome = flow.run(request, dialog);
-    // A new or copied set learns its key only from the write.
-    if (outcome.handOn && !outcome.key.isEmpty())
-        outcome.handOn->values.set(QStringLiteral("IDOPONY"), outcome.key.first().toLongLong());
-    return outcome;
+    return flow.run(request, dialog);
 }
 
 }  // namespace TyreEditor

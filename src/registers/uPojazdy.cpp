@@ -280,14 +280,7 @@ RecordEditors::Outcome edit(const RecordEditors::Request& request) {
                 return EditFlow::KeyCheck::Failed;
         }
     };
-    flow.write = [](TmyDataBase& db, const Record& r, const Record* original) {
-        return original ? RecordStores::vehicles().update(
-                              db, r, original->value(QStringLiteral("IDPOJAZD")))
-                        : RecordStores::vehicles().insert(db, r);
-    };
-    flow.key = [](const Record&, const WriteResult& result) {
-        return QStringList{QString::number(result.key)};
-    };
+    flow.writeThrough(RecordStores::vehicles(), QStringLiteral("IDPOJAZD"));
     return flow.run(request, dialog);
 }
 

@@ -192,13 +192,7 @@ RecordEditors::Outcome edit(const RecordEditors::Request& request) {
     flow.insertErrorCode = 6;
     flow.updateErrorCode = 12;
     flow.defaults = [] { return Record(); };
-    flow.write = [](TmyDataBase& db, const Record& r, const Record* original) {
-        return original ? TripStores::trips().update(db, r, original->value(field("IDPRZEJAZD")))
-                        : TripStores::trips().insert(db, r);
-    };
-    flow.key = [](const Record&, const WriteResult& result) {
-        return QStringList{QString::number(result.key)};
-    };
+    flow.writeThrough(TripStores::trips(), QStringLiteral("IDPRZEJAZD"));
     return flow.run(request, dialog);
 }
 

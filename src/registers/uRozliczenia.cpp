@@ -242,14 +242,7 @@ RecordEditors::Outcome edit(const RecordEditors::Request& request) {
         }
         return EditFlow::KeyCheck::Failed;
     };
-    flow.write = [](TmyDataBase& db, const Record& r, const Record* original) {
-        return original ? TripStores::settlements().update(db, r,
-                                                           original->value(field("IDROZLICZENIA")))
-                        : TripStores::settlements().insert(db, r);
-    };
-    flow.key = [](const Record&, const WriteResult& result) {
-        return QStringList{QString::number(result.key)};
-    };
+    flow.writeThrough(TripStores::settlements(), QStringLiteral("IDROZLICZENIA"));
     return flow.run(request, dialog);
 }
 

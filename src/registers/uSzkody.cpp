@@ -161,24 +161,13 @@ RecordEditors::Outcome edit(const RecordEditors::Request& request) {
     // The repairs' update code (14) is not shared: a damage's update has its own.
     flow.updateErrorCode = 911809;
     flow.defaults = [] { return Record(); };
-    flow.write = [](TmyDataBase& db, const Record& r, const Record* original) {
-        return original ? RecordStores::damages().update(
-                              db, r, original->value(QStringLiteral("IDSZKODY")))
-                        : RecordStores::damages().insert(db, r);
-    };
-    flow.key = [](const Record&, const WriteResult& result) {
-        return QStringList{QString::number(result.key)};
-    };
+    flow.writeThrough(RecordStores::damages(), QStringLiteral("IDSZKODY"));
     flow.handOn = [&dialog](const Record& r) -> std::optional<RecordEditors::HandOn> {
         if (!dialog.handsOnToCosts())
             return std::nullopt;
         return RecordEditors::HandOn{RegisterId::Koszty, RegisterId::Szkody, r};
     };
-    RecordEditors::Outcome outcome = flow.run(request, dialog);
-    // A new or copied damage learns its key only from the write.
-    if (outcome.handOn && !outcome.key.isEmpty())
-        outcome.handOn->values.set(QStringLiteral("IDSZKODY"), outcome.key.first().toLongLong());
-    return outcome;
+    return flow.run(request, dialog);
 }
 
 }  // namespace DamageEditor
