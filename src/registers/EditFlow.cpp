@@ -15,6 +15,38 @@ void EditFlow::writeThrough(const RecordStore& store, const QString& keyField) {
     };
 }
 
+void EditFlow::uniqueKey(const QString& table, const QString& field, bool numeric) {
+    m_uniqueTable = table;
+    m_uniqueField = field;
+    m_uniqueNumeric = numeric;
+}
+
+EditFlow::KeyCheck EditFlow::testUniqueKey(TmyDataBase& db, const Record& record,
+                                           const Record* original) const {
+    const qint64 code = original ? updateErrorCode : insertErrorCode;
+    TmyDataBase::Existence found;
+    if (m_uniqueNumeric) {
+        const qint64 value = record.integer(m_uniqueField);
+        if (original && original->integer(m_uniqueField) == value)
+            return KeyCheck::Free;
+        found = db.exists(m_uniqueTable, m_uniqueField, value, code);
+    } else {
+        const QString value = record.text(m_uniqueField);
+        if (original && original->text(m_uniqueField) == value)
+            return KeyCheck::Free;
+        found = db.exists(m_uniqueTable, m_uniqueField, value, code);
+    }
+    switch (found) {
+        case TmyDataBase::Existence::No:
+            return KeyCheck::Free;
+        case TmyDataBase::Existence::Yes:
+            return KeyCheck::Taken;
+        case TmyDataBase::Existence::Failed:
+            break;
+    }
+    return KeyCheck::Failed;
+}
+
 RecordEditors::Outcome EditFlow::run(const RecordEditors::Request& request,
                                      RecordDialog& dialog) const {
     using Mode = RecordEditors::Mode;
@@ -42,8 +74,9 @@ RecordEditors::Outcome EditFlow::run(const RecordEditors::Request& request,
     const Record* original = request.mode == Mode::Edit ? &initial : nullptr;
     while (dialog.run()) {
         const Record record = dialog.record();
-        if (checkKey) {
-            const KeyCheck check = checkKey(request.database, record, original);
+        if (checkKey || !m_uniqueTable.isEmpty()) {
+            const KeyCheck check = checkKey ? checkKey(request.database, record, original)
+                                            : testUniqueKey(request.database, record, original);
             if (check == KeyCheck::Taken)
                 request.messages.information(QStringLiteral("Uwaga"), duplicateMessage);
             if (check != KeyCheck::Free)

@@ -30,9 +30,19 @@ struct EditFlow {
     // by keyField, an insert reads its own key back; the key locates the saved row and
     // goes into the values of a hand-on.
     void writeThrough(const RecordStore& store, const QString& keyField);
+    // The register's unique key, table.field, a text or a number: a new record, or an
+    // edit that changes it, is refused when another row has it; a test that fails is
+    // reported under the code of the write it guards.
+    void uniqueKey(const QString& table, const QString& field, bool numeric = false);
 
     RecordEditors::Outcome run(const RecordEditors::Request& request, RecordDialog& dialog) const;
 
 private:
+    KeyCheck testUniqueKey(TmyDataBase& database, const Record& record,
+                           const Record* original) const;
+
     QString m_keyField;  // writeThrough()
+    QString m_uniqueTable;
+    QString m_uniqueField;
+    bool m_uniqueNumeric = false;
 };

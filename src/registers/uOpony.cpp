@@ -251,20 +251,7 @@ RecordEditors::Outcome edit(const RecordEditors::Request& request) {
     flow.duplicateMessage = QStringLiteral("Istnieje już taki numer ewidencyjny");
     flow.defaults = &TfOpony::defaults;
     flow.fromHandOn = &TfOpony::fromHandOn;
-    flow.checkKey = [](TmyDataBase& db, const Record& r, const Record* original) {
-        const QString number = r.text(QStringLiteral("NREWID"));
-        if (original && original->text(QStringLiteral("NREWID")) == number)
-            return EditFlow::KeyCheck::Free;
-        switch (db.exists(QStringLiteral("opony"), QStringLiteral("NREWID"), number,
-                          original ? 55113 : 55107)) {
-            case TmyDataBase::Existence::No:
-                return EditFlow::KeyCheck::Free;
-            case TmyDataBase::Existence::Yes:
-                return EditFlow::KeyCheck::Taken;
-            default:
-                return EditFlow::KeyCheck::Failed;
-        }
-    };
+    flow.uniqueKey(QStringLiteral("opony"), QStringLiteral("NREWID"));
     flow.writeThrough(RecordStores::tyres(), QStringLiteral("IDOPONY"));
     flow.handOn = [&dialog](const Record& r) -> std::optional<RecordEditors::HandOn> {
         if (!dialog.handsOnToCosts())

@@ -74,20 +74,7 @@ RecordEditors::Outcome edit(const RecordEditors::Request& request) {
     flow.updateErrorCode = 15;
     flow.duplicateMessage = QStringLiteral("Istnieje już osoba o podanym numerze ewidencyjnym");
     flow.defaults = [] { return Record(); };
-    flow.checkKey = [](TmyDataBase& db, const Record& r, const Record* original) {
-        const QString number = r.text(QStringLiteral("NREW"));
-        if (original && original->text(QStringLiteral("NREW")) == number)
-            return EditFlow::KeyCheck::Free;
-        switch (db.exists(QStringLiteral("osobowa"), QStringLiteral("NREW"), number,
-                          original ? 15 : 9)) {
-            case TmyDataBase::Existence::No:
-                return EditFlow::KeyCheck::Free;
-            case TmyDataBase::Existence::Yes:
-                return EditFlow::KeyCheck::Taken;
-            default:
-                return EditFlow::KeyCheck::Failed;
-        }
-    };
+    flow.uniqueKey(QStringLiteral("osobowa"), QStringLiteral("NREW"));
     flow.write = [](TmyDataBase& db, const Record& r, const Record* original) {
         if (!original)
             return RecordStores::persons().insert(db, r);

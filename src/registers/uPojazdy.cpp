@@ -266,20 +266,7 @@ RecordEditors::Outcome edit(const RecordEditors::Request& request) {
         r.set(QStringLiteral("STATUS"), 0);
         return r;
     };
-    flow.checkKey = [](TmyDataBase& db, const Record& r, const Record* original) {
-        const QString registration = r.text(QStringLiteral("NRREJ"));
-        if (original && original->text(QStringLiteral("NRREJ")) == registration)
-            return EditFlow::KeyCheck::Free;
-        switch (db.exists(QStringLiteral("pojazdy"), QStringLiteral("NRREJ"), registration,
-                          original ? 10 : 4)) {
-            case TmyDataBase::Existence::No:
-                return EditFlow::KeyCheck::Free;
-            case TmyDataBase::Existence::Yes:
-                return EditFlow::KeyCheck::Taken;
-            default:
-                return EditFlow::KeyCheck::Failed;
-        }
-    };
+    flow.uniqueKey(QStringLiteral("pojazdy"), QStringLiteral("NRREJ"));
     flow.writeThrough(RecordStores::vehicles(), QStringLiteral("IDPOJAZD"));
     return flow.run(request, dialog);
 }

@@ -226,22 +226,7 @@ RecordEditors::Outcome edit(const RecordEditors::Request& request) {
     flow.updateErrorCode = kUpdateError;
     flow.duplicateMessage = QStringLiteral("Istnieje już taki numer dokumentu");
     flow.defaults = &TfRozliczenia::defaults;
-    flow.checkKey = [](TmyDataBase& db, const Record& r, const Record* original) {
-        const QString number = r.text(field("NRDOKUMENTU"));
-        if (original && original->text(field("NRDOKUMENTU")) == number)
-            return EditFlow::KeyCheck::Free;
-        // A failed test is reported under the code of the write it guards.
-        switch (db.exists(QStringLiteral("rozliczenia"), field("NRDOKUMENTU"), number,
-                          original ? kUpdateError : kInsertError)) {
-            case TmyDataBase::Existence::No:
-                return EditFlow::KeyCheck::Free;
-            case TmyDataBase::Existence::Yes:
-                return EditFlow::KeyCheck::Taken;
-            case TmyDataBase::Existence::Failed:
-                break;
-        }
-        return EditFlow::KeyCheck::Failed;
-    };
+    flow.uniqueKey(QStringLiteral("rozliczenia"), QStringLiteral("NRDOKUMENTU"));
     flow.writeThrough(TripStores::settlements(), QStringLiteral("IDROZLICZENIA"));
     return flow.run(request, dialog);
 }

@@ -188,22 +188,7 @@ RecordEditors::Outcome edit(const RecordEditors::Request& request) {
     flow.updateErrorCode = kUpdateError;
     flow.duplicateMessage = QStringLiteral("Istnieje już definicja stawek na podaną datę");
     flow.defaults = [] { return Record(); };
-    flow.checkKey = [](TmyDataBase& db, const Record& r, const Record* original) {
-        const qint64 from = r.integer(QStringLiteral("DATAOD"));
-        if (original && original->integer(QStringLiteral("DATAOD")) == from)
-            return EditFlow::KeyCheck::Free;
-        // A failed test is reported under the code of the write it guards.
-        switch (db.exists(QStringLiteral("stawki"), QStringLiteral("DATAOD"), from,
-                          original ? kUpdateError : kInsertError)) {
-            case TmyDataBase::Existence::No:
-                return EditFlow::KeyCheck::Free;
-            case TmyDataBase::Existence::Yes:
-                return EditFlow::KeyCheck::Taken;
-            case TmyDataBase::Existence::Failed:
-                break;
-        }
-        return EditFlow::KeyCheck::Failed;
-    };
+    flow.uniqueKey(QStringLiteral("stawki"), QStringLiteral("DATAOD"), true);
     flow.write = [](TmyDataBase& db, const Record& r, const Record* original) {
         return original
                    ? TripStores::rates().update(db, r, original->value(QStringLiteral("DATAOD")))
