@@ -51,6 +51,24 @@ RecordDialog::RecordDialog(const QString& objectName, const QString& title, cons
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
+QCheckBox* RecordDialog::addCostsOption(const QString& text) {
+    m_toCosts = new QCheckBox(text);
+    m_toCosts->setObjectName(QStringLiteral("dodajDoKosztow"));
+    m_extras->addWidget(m_toCosts);
+    return m_toCosts;
+}
+
+bool RecordDialog::handsOnToCosts() const {
+    return m_toCosts && m_costsAllowed && m_toCosts->isChecked();
+}
+
+void RecordDialog::showEvent(QShowEvent* event) {
+    // Set on every showing: leaving the preview enables every check box.
+    if (m_toCosts)
+        m_toCosts->setEnabled(m_costsAllowed && !m_preview);
+    QDialog::showEvent(event);
+}
+
 void RecordDialog::setPreview(bool preview) {
     m_preview = preview;
     m_save->setText(preview ? QStringLiteral("&OK") : QStringLiteral("&Zapisz"));

@@ -13,6 +13,7 @@ class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QShowEvent;
 class QVBoxLayout;
 
 // What every record dialog shares: a banner, a grid of labelled fields, "&Zapisz" and
@@ -37,6 +38,11 @@ public:
     QPushButton* saveButton() const { return m_save; }
     QPushButton* cancelButton() const { return m_cancel; }
 
+    // Dialogs with the option of handing the saved record on to the costs: it is offered
+    // only to a user who may write costs, and never in the preview.
+    void allowCostHandOn(bool allowed) { m_costsAllowed = allowed; }
+    bool handsOnToCosts() const;
+
 protected:
     // The dialog's checks in their order; each failure calls refuse().
     virtual bool checkFields() = 0;
@@ -54,6 +60,9 @@ protected:
     QGridLayout* form() const { return m_form; }
     // The area above the buttons for the dialog's own controls (hand-on options).
     QVBoxLayout* extras() const { return m_extras; }
+    // The option "dodajDoKosztow" in that area, unchecked.
+    QCheckBox* addCostsOption(const QString& text);
+    void showEvent(QShowEvent* event) override;
 
     static QString dateText(const Record& record, const QString& field);
     static QString twoDecimals(double value);
@@ -68,4 +77,6 @@ private:
     QPushButton* m_cancel = nullptr;
     bool m_saved = false;
     bool m_preview = false;
+    QCheckBox* m_toCosts = nullptr;
+    bool m_costsAllowed = false;
 };

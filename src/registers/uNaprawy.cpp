@@ -72,9 +72,7 @@ TfNaprawy::TfNaprawy(TmyDataBase& database, MessageService& messages, QWidget* p
     form()->addWidget(note, row++, 1, 1, 2);
     addRow(row++, 0, QStringLiteral("Inne"), m_remarks, {}, 2);
 
-    m_toCosts = new QCheckBox(QStringLiteral("Dodaj powyższe dane do rejestru kosztów"));
-    m_toCosts->setObjectName(QStringLiteral("dodajDoKosztow"));
-    extras()->addWidget(m_toCosts);
+    m_toCosts = addCostsOption(QStringLiteral("Dodaj powyższe dane do rejestru kosztów"));
 
     // A vehicle chosen brings its own driver when none is chosen yet.
     connect(m_vehicle, &LookupField::chosen, this, [this] {
@@ -135,10 +133,6 @@ Record TfNaprawy::record() const {
     return r;
 }
 
-bool TfNaprawy::handsOnToCosts() const {
-    return m_costsAllowed && m_toCosts->isChecked();
-}
-
 Record TfNaprawy::fromHandOn(const RecordEditors::HandOn& handOn) {
     if (handOn.source != RegisterId::Koszty)
         return handOn.values;
@@ -152,12 +146,6 @@ Record TfNaprawy::fromHandOn(const RecordEditors::HandOn& handOn) {
     r.set(QStringLiteral("DONE"), QStringLiteral("T"));
     r.set(QStringLiteral("LICZTERM"), 0.0);
     return r;
-}
-
-void TfNaprawy::showEvent(QShowEvent* event) {
-    // Set on every showing: the base enables every check box when it leaves the preview.
-    m_toCosts->setEnabled(m_costsAllowed && !isPreview());
-    RecordDialog::showEvent(event);
 }
 
 bool TfNaprawy::checkFields() {

@@ -23,16 +23,11 @@ public:
     void setRecord(const Record& record) override;
     Record record() const override;
 
-    // Whether the user may write costs, so that the saved repair may be handed on to them.
-    void allowCostHandOn(bool allowed) { m_costsAllowed = allowed; }
-    bool handsOnToCosts() const;
-
     // The repair pre-filled from a cost (or another register's record) handed on to it.
     static Record fromHandOn(const RecordEditors::HandOn& handOn);
 
 protected:
     bool checkFields() override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     void reloadLists();
@@ -48,7 +43,6 @@ private:
     QLineEdit* m_remarks;
     DecimalField* m_reading;
     QCheckBox* m_toCosts;
-    bool m_costsAllowed = false;
     QVariant m_key;
     double m_net = 0;
     double m_vat = 0;

@@ -82,9 +82,7 @@ TfOpony::TfOpony(TmyDataBase& database, MessageService& messages, QWidget* paren
            QStringLiteral("km"));
     addRow(row++, 0, QStringLiteral("Inne"), m_remarks, {}, 2);
 
-    m_toCosts = new QCheckBox(QStringLiteral("Dodaj powyższe dane do rejestru kosztów"));
-    m_toCosts->setObjectName(QStringLiteral("dodajDoKosztow"));
-    extras()->addWidget(m_toCosts);
+    m_toCosts = addCostsOption(QStringLiteral("Dodaj powyższe dane do rejestru kosztów"));
 
     connect(m_kind, &LookupField::libraryRequested, this, [this] {
         DictionaryLibraryHook::open(this, m_db, kKinds);
@@ -194,16 +192,6 @@ Record TfOpony::record() const {
     r.set(QStringLiteral("INNE"), m_remarks->text());
     r.set(QStringLiteral("LICZTERM"), m_reminder->value().value_or(0.0));
     return r;
-}
-
-bool TfOpony::handsOnToCosts() const {
-    return m_costsAllowed && m_toCosts->isChecked();
-}
-
-void TfOpony::showEvent(QShowEvent* event) {
-    // Set on every showing: the base enables every check box when it leaves the preview.
-    m_toCosts->setEnabled(m_costsAllowed && !isPreview());
-    RecordDialog::showEvent(event);
 }
 
 bool TfOpony::checkFields() {

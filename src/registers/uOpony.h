@@ -22,10 +22,6 @@ public:
     void setRecord(const Record& record) override;
     Record record() const override;
 
-    // Whether the user may write costs, so that the saved set may be handed on to them.
-    void allowCostHandOn(bool allowed) { m_costsAllowed = allowed; }
-    bool handsOnToCosts() const;
-
     // A new set: one tyre, nothing chosen, no dates.
     static Record defaults();
     // The set pre-filled from a cost (or another register's record) handed on to it.
@@ -33,7 +29,6 @@ public:
 
 protected:
     bool checkFields() override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     void reloadLists();
@@ -61,7 +56,6 @@ private:
     DecimalField* m_reminder;
     QLineEdit* m_remarks;
     QCheckBox* m_toCosts;
-    bool m_costsAllowed = false;
     QVariant m_key;
 };
 

@@ -58,9 +58,7 @@ TfSzkody::TfSzkody(TmyDataBase& database, MessageService& messages, QWidget* par
     addRow(row++, 1, QStringLiteral("Wartość brutto"), m_gross, QStringLiteral("PLN"));
     addRow(row++, 0, QStringLiteral("Inne"), m_remarks, {}, 2);
 
-    m_toCosts = new QCheckBox(QStringLiteral("Dodaj powyższe dane do rejestru kosztów"));
-    m_toCosts->setObjectName(QStringLiteral("dodajDoKosztow"));
-    extras()->addWidget(m_toCosts);
+    m_toCosts = addCostsOption(QStringLiteral("Dodaj powyższe dane do rejestru kosztów"));
 
     // A vehicle chosen brings its own driver when none is chosen yet.
     connect(m_vehicle, &LookupField::chosen, this, [this] {
@@ -114,16 +112,6 @@ Record TfSzkody::record() const {
           m_driver->hasChoice() ? m_driver->key().toString() : QString());
     r.set(QStringLiteral("LICZNIK"), m_reading->value().value_or(0.0));
     return r;
-}
-
-bool TfSzkody::handsOnToCosts() const {
-    return m_costsAllowed && m_toCosts->isChecked();
-}
-
-void TfSzkody::showEvent(QShowEvent* event) {
-    // Set on every showing: the base enables every check box when it leaves the preview.
-    m_toCosts->setEnabled(m_costsAllowed && !isPreview());
-    RecordDialog::showEvent(event);
 }
 
 bool TfSzkody::checkFields() {

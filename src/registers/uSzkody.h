@@ -22,13 +22,8 @@ public:
     void setRecord(const Record& record) override;
     Record record() const override;
 
-    // Whether the user may write costs, so that the saved damage may be handed on to them.
-    void allowCostHandOn(bool allowed) { m_costsAllowed = allowed; }
-    bool handsOnToCosts() const;
-
 protected:
     bool checkFields() override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     void reloadLists();
@@ -46,7 +41,6 @@ private:
     VatCalculator* m_calculator;
     QLineEdit* m_remarks;
     QCheckBox* m_toCosts;
-    bool m_costsAllowed = false;
     QVariant m_key;
 };
 

@@ -109,9 +109,7 @@ TfZuzycie::TfZuzycie(RegisterId id, TmyDataBase& database, MessageService& messa
     addRow(row++, 0, QStringLiteral("Stan licznika w trakcie tankowania"), m_reading,
            QStringLiteral("km"));
 
-    m_toCosts = new QCheckBox(QStringLiteral("Dodaj dane do kosztów"));
-    m_toCosts->setObjectName(QStringLiteral("dodajDoKosztow"));
-    extras()->addWidget(m_toCosts);
+    m_toCosts = addCostsOption(QStringLiteral("Dodaj dane do kosztów"));
 }
 
 Record TfZuzycie::defaults(RegisterId id) {
@@ -152,16 +150,6 @@ Record TfZuzycie::record() const {
     r.set(QStringLiteral("TANKOWANIE"), m_fuel->value().value_or(0.0));
     r.set(QStringLiteral("LICZNIK"), m_reading->value().value_or(0.0));
     return r;
-}
-
-bool TfZuzycie::handsOnToCosts() const {
-    return m_costsAllowed && m_toCosts->isChecked();
-}
-
-void TfZuzycie::showEvent(QShowEvent* event) {
-    // Set on every showing: the base enables every check box when it leaves the preview.
-    m_toCosts->setEnabled(m_costsAllowed && !isPreview());
-    RecordDialog::showEvent(event);
 }
 
 bool TfZuzycie::checkFields() {

@@ -27,10 +27,6 @@ public:
     void setRecord(const Record& record) override;
     Record record() const override;
 
-    // Whether the user may write costs, so that the refuelling may be handed on to them.
-    void allowCostHandOn(bool allowed) { m_costsAllowed = allowed; }
-    bool handsOnToCosts() const;
-
     // The values a plain "Dodaj" opens with, and those of a cost handed on.
     static Record defaults(RegisterId id);
     static Record fromHandOn(RegisterId id, const RecordEditors::HandOn& handOn);
@@ -40,7 +36,6 @@ public:
 
 protected:
     bool checkFields() override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     RegisterId m_id;
@@ -51,7 +46,6 @@ private:
     DecimalField* m_reading;
     QToolButton* m_calculate = nullptr;
     QCheckBox* m_toCosts;
-    bool m_costsAllowed = false;
 };
 
 // The add, copy, edit, preview and hand-on of the three consumption registers; the
