@@ -1,15 +1,17 @@
 #include "app/Session.h"
 
 #include "admin/ConfigPP.h"
+#include "admin/DatabaseAdmin.h"
 #include "admin/LocationStore.h"
 #include "admin/UserStore.h"
 #include "admin/uLogin.h"
+#include "admin/uTutorial1.h"
+#include "admin/uWskazBaze.h"
 #include "data/TmyDataBase.h"
 #include "data/schema/DatabaseCreator.h"
 #include "support/MessageService.h"
 #include "support/OVUtilities.h"
 
-#include <QDir>
 
 Session::Session(TmyDataBase& database, MessageService& messages, TconfigPP& config)
     : m_db(database), m_messages(messages), m_config(config) {}
@@ -19,15 +21,37 @@ QString Session::sampleLocation() {
 }
 
 std::optional<DbLocation> Session::location() {
-    QString text = m_locationOption;
+    if (!m_locationOption.isEmpty() || m_pictures)
+        return givenLocation();
     LocationStore store;
-    if (text.isEmpty() && store.exists())
-        text = store.location();
+    DatabaseAdmin::CheckOutcome check = DatabaseAdmin::checkLocation(store, true, &m_messages);
+    if (check.result == DatabaseAdmin::Check::Usable)
+        return check.location;
+    if (check.result == DatabaseAdmin::Check::NoDatabase) {
+        TfTutorial1 tutorial(m_parent);
+        tutorial.exec();
+    } else {
+        m_messages.information(
+            QStringLiteral("Informacja"),
+            QStringLiteral("Niepoprawne hasło bazy danych. Spróbuj otworzyć bazę ponownie"));
+    }
+    TfWskazBaze window(m_db, m_messages, store, m_parent);
+    window.run(TfWskazBaze::Mode::Login);
+    check = DatabaseAdmin::checkLocation(store, true, &m_messages);
+    if (check.result == DatabaseAdmin::Check::Usable)
+        return check.location;
+    m_messages.information(QStringLiteral("Informacja"),
+                           QStringLiteral("Nie udało się określić lokalizacji i hasła bazy "
+                                          "danych. Program zostanie zamknięty."));
+    return std::nullopt;
+}
+
+std::optional<DbLocation> Session::givenLocation() {
+    QString text = m_locationOption;
     if (text.isEmpty()) {
-        // The first run: a sample database to look around in, recorded for the next start.
+        // Pictures of the program are taken on the sample database, made on first use.
         text = sampleLocation();
         const DbLocation sample = DbLocation::sqlite(text);
-        bool justCreated = false;
         if (!DatabaseCreator::databaseExists(sample)) {
             CreateResult created = DatabaseCreator::createDatabase(sample, false);
             if (created.ok)
@@ -40,16 +64,7 @@ std::optional<DbLocation> Session::location() {
                     QStringLiteral("Nie udało się stworzyć nowej bazy danych\n") + created.message);
                 return std::nullopt;
             }
-            justCreated = true;
         }
-        store.setLocation(text);
-        if (justCreated && m_tellFirstRun)
-            m_messages.information(
-                QStringLiteral("Informacja"),
-                QStringLiteral("Utworzono przykładową bazę danych z firmą \"%1\" w katalogu\n%2\n\n"
-                               "Zaloguj się jako ADMIN, hasło: lotra. Program poprosi o nowe "
-                               "hasło.")
-                    .arg(DatabaseCreator::sampleCompanyName(), QDir::toNativeSeparators(text)));
     }
     QString error;
     auto parsed = DbLocation::parse(text, &error);
@@ -100,19 +115,19 @@ bool Session::open() {
 }
 
 bool Session::logIn(QWidget* parent) {
+    m_parent = parent;
     for (;;) {
         const auto where = location();
         if (!where)
             return false;
-        TfLogin login(m_db, m_messages, parent);
+        TfLogin login(m_db, m_messages, m_parent);
         const TfLogin::Result result =
             login.run(*where, m_companyOption.isEmpty() ? m_config.firmaDir : m_companyOption);
         if (result == TfLogin::Result::ConfigureDatabase) {
-            m_messages.information(
-                QStringLiteral("Informacja"),
-                QStringLiteral("Okno konfiguracji bazy danych będzie dostępne w kolejnej wersji "
-                               "programu. Inną bazę można wskazać opcją --location."));
-            continue;
+            LocationStore store;
+            TfWskazBaze window(m_db, m_messages, store, m_parent);
+            window.run(TfWskazBaze::Mode::Normal);
+            continue;  // the location is checked again
         }
         if (result != TfLogin::Result::LoggedIn)
             return false;
@@ -129,7 +144,7 @@ bool Session::logIn(QWidget* parent) {
 }
 
 bool Session::openAsSupervisor() {
-    m_tellFirstRun = false;  // nobody reads the box while the pictures are taken
+    m_pictures = true;
     if (!open())
         return false;
     const UserStore::LoginOutcome outcome =

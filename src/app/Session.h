@@ -12,9 +12,9 @@ class TmyDataBase;
 struct TconfigPP;
 
 // Which database and company a session opens, and who works in it: the location given
-// on the command line, else the one recorded in the data directory, else the sample
-// database, created there on the first run; then the login chooses the company and the
-// user, whose rights the session holds.
+// on the command line, else the one recorded in the data directory if its password opens
+// it, else the one the database window records; then the login chooses the company and
+// the user, whose rights the session holds.
 class Session {
 public:
     Session(TmyDataBase& database, MessageService& messages, TconfigPP& config);
@@ -40,7 +40,11 @@ public:
     static QString sampleLocation();
 
 private:
+    // The location checked with its password; without one, the explanation and the
+    // database window first.
     std::optional<DbLocation> location();
+    // --location, or the sample database for the pictures.
+    std::optional<DbLocation> givenLocation();
     bool open();
 
     TmyDataBase& m_db;
@@ -53,5 +57,6 @@ private:
     QString m_user;
     QString m_description;
     std::bitset<101> m_rights;
-    bool m_tellFirstRun = true;
+    bool m_pictures = false;  // openAsSupervisor(): the sample database, no windows
+    QWidget* m_parent = nullptr;
 };

@@ -1,4 +1,5 @@
 #include "admin/ConfigPP.h"
+#include "admin/uAdministracjaBaza.h"
 #include "admin/uUserzy.h"
 #include "app/FlotanorApplication.h"
 #include "app/Screenshots.h"
@@ -97,6 +98,13 @@ int main(int argc, char* argv[]) {
         window.startSession(session.companyName(), session.userText());
         window.show();
         QTimer::singleShot(0, &window, &TfMain::runStartupReminders);
+    });
+    // Emptied tables show at once: the session starts afresh on the same company.
+    QObject::connect(&window, &TfMain::databaseAdministrationRequested, &window, [&] {
+        TfAdministracjaBaza administration(database, messages, &window);
+        administration.exec();
+        window.fillVehicleList();
+        window.startSession(session.companyName(), session.userText());
     });
     // The users window may change the user's own description and rights.
     QObject::connect(&window, &TfMain::usersRequested, &window, [&] {

@@ -174,6 +174,9 @@ void TfMain::createMenus() {
     QAction* users = m_administration->addAction(QStringLiteral("Zarządzanie użytkownikami"), this,
                                                  &TfMain::usersRequested);
     users->setObjectName(QStringLiteral("Uzytkownicy1"));
+    QAction* database = m_administration->addAction(QStringLiteral("Administracja bazą danych"),
+                                                    this, &TfMain::databaseAdministrationRequested);
+    database->setObjectName(QStringLiteral("AdministracjaBaza1"));
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("&Widok"));
     view->addAction(QStringLiteral("Start"), this, &TfMain::showStartPage);

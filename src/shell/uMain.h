@@ -73,6 +73,8 @@ signals:
     void logOffRequested();
     // "Zarządzanie użytkownikami": the users window belongs to the administration.
     void usersRequested();
+    // "Administracja bazą danych": emptying and packing tables, the error log.
+    void databaseAdministrationRequested();
 
 protected:
     bool event(QEvent* event) override;

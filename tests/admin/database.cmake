@@ -1,0 +1,1 @@
+flotanor_add_test(tst_database SOURCES tst_database.cpp LIBS flotanor_admin_ui flotanor_admin_users WIDGETS ENGINES sqlite postgres)
