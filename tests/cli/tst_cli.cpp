@@ -1,6 +1,7 @@
 // flotanor-cli end to end: the real program run on a real database of each engine.
 #include "TestDataDir.h"
 #include "TestLocation.h"
+#include "admin/UserStore.h"
 #include "data/TmyDataBase.h"
 #include "data/engine/RowInsert.h"
 #include "data/schema/DatabaseCreator.h"
@@ -51,6 +52,7 @@ private slots:
     void refusesWhatIsWrong_data();
     void refusesWhatIsWrong();
     void createAndCompanies();
+    void passwordsGuardTheDatabase();
 
 private:
     QString where() const { return m_location->location().text(); }
@@ -263,6 +265,44 @@ void TstCli::createAndCompanies() {
     QCOMPARE(persons.out,
              QByteArray(
                  "\"Nr ewid.\";\"Nazwisko\";\"Adres\";\"Kod poczt.\";\"Miasto\";\"Telefon\"\r\n"));
+}
+
+void TstCli::passwordsGuardTheDatabase() {
+    TestLocation guarded;
+    REQUIRE_LOCATION(guarded);
+    const QString at = guarded.location().text();
+    QCOMPARE(cli({QStringLiteral("create-database"), at, QStringLiteral("--demo"),
+                  QStringLiteral("--password"), QStringLiteral("ab")})
+                 .status,
+             1);  // too short, nothing created
+    const Run created = cli({QStringLiteral("create-database"), at, QStringLiteral("--demo"),
+                             QStringLiteral("--password"), QStringLiteral("tajne1"),
+                             QStringLiteral("--admin-password"), QStringLiteral("Szef123")});
+    QCOMPARE(created.status, 0);
+    QVERIFY(!created.out.contains("lotra"));
+
+    const QStringList sums{QStringLiteral("sums"), at, QStringLiteral("demo"),
+                           QStringLiteral("pojazdy")};
+    const Run without = cli(sums);
+    QCOMPARE(without.status, 1);
+    QVERIFY2(without.err.contains(QStringLiteral("--password")), qPrintable(without.err));
+    const Run wrong = cli(sums + QStringList{QStringLiteral("--password"), QStringLiteral("zle")});
+    QCOMPARE(wrong.status, 1);
+    QVERIFY(wrong.err.contains(QStringLiteral("Niepoprawne hasło")));
+    const Run right =
+        cli(sums + QStringList{QStringLiteral("--password"), QStringLiteral("tajne1")});
+    QCOMPARE(right.status, 0);
+    QVERIFY(right.out.startsWith("Ilość pojazdów;"));
+    QCOMPARE(cli({QStringLiteral("companies"), at}).status, 1);
+
+    // The supervisor of the sample company has the password given, not the first one.
+    TmyDataBase database;
+    QVERIFY(database.openCompany(guarded.location(), QStringLiteral("demo")));
+    UserStore users(database);
+    QCOMPARE(users.login(QStringLiteral("admin"), QStringLiteral("Szef123")).status,
+             UserStore::LoginStatus::LoggedIn);
+    QCOMPARE(users.login(QStringLiteral("ADMIN"), QStringLiteral("lotra")).status,
+             UserStore::LoginStatus::Refused);
 }
 
 QTEST_GUILESS_MAIN(TstCli)
