@@ -8,6 +8,7 @@
 #include "data/schema/DatabaseCreator.h"
 #include "output/uSumy.h"
 #include "registers/DateField.h"
+#include "registers/uKoszty.h"
 #include "shell/FilterBar.h"
 #include "shell/FindDialog.h"
 #include "shell/RegisterGrid.h"
@@ -17,15 +18,19 @@
 #include "shell/uMain.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 class TstMainWindow : public QObject {
@@ -206,6 +211,20 @@ void TstMainWindow::rightsSwitchTheButtons() {
     click("SBKoszty");
     QVERIFY(!m_window->action(QStringLiteral("SBDodaj"))->isEnabled());
     QVERIFY(m_window->action(QStringLiteral("SBcsvMenu"))->isEnabled());
+    // Enter on a row opens the read-only preview: only "&OK", nothing written.
+    RecordEditors::install(RegisterId::Koszty, &CostEditor::edit);
+    bool preview = false;
+    QTimer::singleShot(200, this, [&preview] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        auto* ok = dialog->findChild<QPushButton*>(QStringLiteral("BZapisz"));
+        preview = ok && ok->text() == QLatin1String("&OK") &&
+                  !dialog->findChild<QPushButton*>(QStringLiteral("BAnuluj"))->isVisible();
+        ok ? ok->click() : dialog->reject();
+    });
+    QTest::keyClick(grid("KosztyGrid"), Qt::Key_Return);
+    QVERIFY(preview);
     rights.set();
     m_window->setRights(rights);
     QVERIFY(button("SBBiblioteka")->isEnabled());
