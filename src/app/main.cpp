@@ -103,7 +103,6 @@ int main(int argc, char* argv[]) {
     QObject::connect(&window, &TfMain::databaseAdministrationRequested, &window, [&] {
         TfAdministracjaBaza administration(database, messages, &window);
         administration.exec();
-        window.fillVehicleList();
         window.startSession(session.companyName(), session.userText());
     });
     // The users window may change the user's own description and rights.
