@@ -115,6 +115,8 @@ QStringList Lookups::suggestions(const QString& code) {
                  "SELECT OPIS, OPIS FROM slowniki WHERE IDSLOWNIK = :CODE ORDER BY OPIS"),
              {{QStringLiteral(":CODE"), code}}, 0, false))
         list << entry.text;
+    // A text entered twice is offered once.
+    list.removeDuplicates();
     return list;
 }
 

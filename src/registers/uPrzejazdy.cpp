@@ -97,10 +97,8 @@ TfPrzejazdy::TfPrzejazdy(TmyDataBase& database, MessageService& messages, QWidge
 void TfPrzejazdy::reloadSuggestions() {
     const QString purpose = m_purpose->currentText();
     const QString route = m_route->currentText();
-    QStringList purposes = m_db.lookups().suggestions(kPurposes);
-    purposes.removeDuplicates();
     m_purpose->clear();
-    m_purpose->addItems(purposes);
+    m_purpose->addItems(m_db.lookups().suggestions(kPurposes));
     m_purpose->setEditText(purpose);
 
     // Each route keeps its length (UZUP1) for the length field.

@@ -698,6 +698,13 @@ void TstDataModule::lookups() {
         persons << entry.key.toString();
     QCOMPARE(persons, (QStringList{"K4", "K2", "K1", "K3"}));  // Ćwik, Lis, Łoś, Zając
     QCOMPARE(m_db->lookups().registrations().size(), 5);
+
+    // A contractor entered twice is suggested once.
+    for (int i = 0; i < 2; ++i)
+        insert(QStringLiteral("slowniki"),
+               {{QStringLiteral("IDSLOWNIK"), QStringLiteral("KONTR")},
+                {QStringLiteral("OPIS"), QStringLiteral("Auto-Serwis")}});
+    QCOMPARE(m_db->lookups().contractorSuggestions().count(QStringLiteral("Auto-Serwis")), 1);
 }
 
 QTEST_GUILESS_MAIN(TstDataModule)
