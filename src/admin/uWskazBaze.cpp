@@ -288,7 +288,12 @@ void TfWskazBaze::openPage(Page target) {
         const QString start = target == NewDatabase || !location || location->isPostgres()
                                   ? TOVUtilities::documentsDirectory()
                                   : location->directory();
-        tree->setCurrentIndex(m_dirs->index(start));
+        // The tree opens down to the directory the field starts with.
+        const QModelIndex index = m_dirs->index(start);
+        for (QModelIndex up = index.parent(); up.isValid(); up = up.parent())
+            tree->expand(up);
+        tree->setCurrentIndex(index);
+        tree->scrollTo(index);
         if (target == OpenDatabase)
             m_openPath->setText(location ? location->text() : kNoDatabase);
         else
