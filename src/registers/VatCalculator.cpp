@@ -5,6 +5,7 @@
 
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QSignalBlocker>
 #include <cmath>
 
 VatCalculator::VatCalculator(DecimalField* net, QComboBox* rate, DecimalField* vat,
@@ -27,6 +28,30 @@ void VatCalculator::setRates(const QStringList& rates) {
 
 bool VatCalculator::agrees(double net, double vat, double gross) {
     return std::llround(net * 100.0) + std::llround(vat * 100.0) == std::llround(gross * 100.0);
+}
+
+std::optional<VatCalculator::Problem> VatCalculator::checkAmounts() const {
+    const std::pair<DecimalField*, const char*> amounts[] = {
+        {m_net, "Niepoprawna wartość netto kosztu. Popraw pole"},
+        {m_vat, "Niepoprawna kwota VAT. Popraw pole"},
+        {m_gross, "Niepoprawna wartość brutto kosztu. Popraw pole"},
+    };
+    double read[3] = {};
+    for (int i = 0; i < 3; ++i) {
+        DecimalField* field = amounts[i].first;
+        // Rewriting one amount must not make the calculator rebalance the others.
+        const QSignalBlocker blocker(field);
+        if (field->text().trimmed().isEmpty())
+            field->setText(QStringLiteral("0"));
+        const auto number = field->value();
+        if (!number)
+            return Problem{QString::fromUtf8(amounts[i].second), field};
+        read[i] = *number;
+        field->setText(DisplayFormat().general(*number));
+    }
+    if (!agrees(read[0], read[1], read[2]))
+        return Problem{QStringLiteral("Wprowadzone kwoty nie zgadzają się. Popraw pola"), m_net};
+    return std::nullopt;
 }
 
 void VatCalculator::write(DecimalField* field, double value) {

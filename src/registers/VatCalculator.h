@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
+#include <optional>
 
 class DecimalField;
 class QComboBox;
@@ -20,6 +22,15 @@ public:
     void setRates(const QStringList& rates);
     // The amounts agree in whole grosze.
     static bool agrees(double net, double vat, double gross);
+
+    // The saving checks of the three amounts, in order: an empty amount becomes 0, each
+    // must be a number (it is then written in its shortest form) and together they must
+    // agree. The first failure: its message and the field to focus.
+    struct Problem {
+        QString message;
+        DecimalField* field;
+    };
+    std::optional<Problem> checkAmounts() const;
 
 private:
     void applyRate();

@@ -379,27 +379,12 @@ bool TfKoszty::checkFields() {
         return refuse(
             QStringLiteral("Niepoprawny format daty wystawienia dokumentu kosztowego. Popraw pole"),
             m_issued->edit());
-    const std::pair<DecimalField*, const char*> numbers[] = {
-        {m_odometer, "Niepoprawny stan licznika. Popraw pole"},
-        {m_net, "Niepoprawna wartość netto kosztu. Popraw pole"},
-        {m_vat, "Niepoprawna kwota VAT. Popraw pole"},
-        {m_gross, "Niepoprawna wartość brutto kosztu. Popraw pole"},
-    };
-    double read[4] = {};
-    for (int i = 0; i < 4; ++i) {
-        DecimalField* f = numbers[i].first;
-        // Rewriting one amount must not make the calculator rebalance the others.
-        const QSignalBlocker blocker(f);
-        if (f->text().trimmed().isEmpty())
-            f->setText(QStringLiteral("0"));
-        const auto number = f->value();
-        if (!number)
-            return refuse(QString::fromUtf8(numbers[i].second), f);
-        read[i] = *number;
-        f->setText(DisplayFormat().general(*number));
-    }
-    if (!VatCalculator::agrees(read[1], read[2], read[3]))
-        return refuse(QStringLiteral("Wprowadzone kwoty nie zgadzają się. Popraw pola"), m_net);
+    const auto reading = m_odometer->value();
+    if (!reading)
+        return refuse(QStringLiteral("Niepoprawny stan licznika. Popraw pole"), m_odometer);
+    m_odometer->setText(DisplayFormat().general(*reading));
+    if (const auto problem = m_calculator->checkAmounts())
+        return refuse(problem->message, problem->field);
     static const QRegularExpression leadingNumber(QStringLiteral("^[0-9]+([.,][0-9]+)?"));
     const QString remark = m_remarks->text().trimmed();
     if (m_remarkNumber && !remark.isEmpty() && !leadingNumber.match(remark).hasMatch())

@@ -207,19 +207,8 @@ bool TfOpony::checkFields() {
         if (!field->isEmpty() && !field->isValid())
             return refuse(QString::fromUtf8(message), field->edit());
     }
-    const std::pair<DecimalField*, const char*> amounts[] = {
-        {m_net, "Niepoprawna wartość netto kosztu. Popraw pole"},
-        {m_vat, "Niepoprawna kwota VAT. Popraw pole"},
-        {m_gross, "Niepoprawna wartość brutto kosztu. Popraw pole"},
-    };
-    for (const auto& [field, message] : amounts) {
-        if (field->text().trimmed().isEmpty())
-            field->setText(QStringLiteral("0"));
-        if (!field->value())
-            return refuse(QString::fromUtf8(message), field);
-    }
-    if (!VatCalculator::agrees(*m_net->value(), *m_vat->value(), *m_gross->value()))
-        return refuse(QStringLiteral("Wprowadzone kwoty nie zgadzają się. Popraw pola"), m_net);
+    if (const auto problem = m_calculator->checkAmounts())
+        return refuse(problem->message, problem->field);
     if (m_number->text().trimmed().isEmpty())
         return refuse(QStringLiteral("Nie podano numeru ewidencyjnego"), m_number);
     m_number->setText(m_number->text().trimmed());

@@ -121,19 +121,8 @@ bool TfSzkody::checkFields() {
                       m_date->edit());
     if (!m_vehicle->hasChoice())
         return refuse(QStringLiteral("Nie wskazano pojazdu. Popraw pole"), m_vehicle->combo());
-    const std::pair<DecimalField*, const char*> amounts[] = {
-        {m_net, "Niepoprawna wartość netto kosztu. Popraw pole"},
-        {m_vat, "Niepoprawna kwota VAT. Popraw pole"},
-        {m_gross, "Niepoprawna wartość brutto kosztu. Popraw pole"},
-    };
-    for (const auto& [field, message] : amounts) {
-        if (field->text().trimmed().isEmpty())
-            field->setText(QStringLiteral("0"));
-        if (!field->value())
-            return refuse(QString::fromUtf8(message), field);
-    }
-    if (!VatCalculator::agrees(*m_net->value(), *m_vat->value(), *m_gross->value()))
-        return refuse(QStringLiteral("Wprowadzone kwoty nie zgadzają się. Popraw pola"), m_net);
+    if (const auto problem = m_calculator->checkAmounts())
+        return refuse(problem->message, problem->field);
     return true;
 }
 
