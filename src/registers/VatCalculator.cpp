@@ -1,12 +1,12 @@
 #include "registers/VatCalculator.h"
 
 #include "data/DisplayFormat.h"
+#include "data/Money.h"
 #include "registers/DecimalField.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QSignalBlocker>
-#include <cmath>
 
 VatCalculator::VatCalculator(DecimalField* net, QComboBox* rate, DecimalField* vat,
                              DecimalField* gross, QObject* parent)
@@ -26,8 +26,9 @@ void VatCalculator::setRates(const QStringList& rates) {
     m_rate->setCurrentIndex(-1);
 }
 
-bool VatCalculator::agrees(double net, double vat, double gross) {
-    return std::llround(net * 100.0) + std::llround(vat * 100.0) == std::llround(gross * 100.0);
+bool VatCalculator::agrees(const QString& net, const QString& vat, const QString& gross) {
+    const auto n = Money::hundredths(net), v = Money::hundredths(vat), g = Money::hundredths(gross);
+    return n && v && g && *n + *v == *g;
 }
 
 std::optional<VatCalculator::Problem> VatCalculator::checkAmounts() const {
@@ -36,7 +37,7 @@ std::optional<VatCalculator::Problem> VatCalculator::checkAmounts() const {
         {m_vat, "Niepoprawna kwota VAT. Popraw pole"},
         {m_gross, "Niepoprawna wartość brutto kosztu. Popraw pole"},
     };
-    double read[3] = {};
+    QString read[3];
     for (int i = 0; i < 3; ++i) {
         DecimalField* field = amounts[i].first;
         // Rewriting one amount must not make the calculator rebalance the others.
@@ -46,7 +47,7 @@ std::optional<VatCalculator::Problem> VatCalculator::checkAmounts() const {
         const auto number = field->value();
         if (!number)
             return Problem{QString::fromUtf8(amounts[i].second), field};
-        read[i] = *number;
+        read[i] = field->text();
         field->setText(DisplayFormat().general(*number));
     }
     if (!agrees(read[0], read[1], read[2]))
@@ -54,40 +55,47 @@ std::optional<VatCalculator::Problem> VatCalculator::checkAmounts() const {
     return std::nullopt;
 }
 
-void VatCalculator::write(DecimalField* field, double value) {
-    const QString text = DisplayFormat().number(value, 2);
+void VatCalculator::write(DecimalField* field, qint64 grosze) {
+    const QString text = Money::text(grosze);
     if (field->text() != text)
         field->setText(text);
+}
+
+qint64 VatCalculator::grosze(const DecimalField* field) {
+    return Money::hundredths(field->text()).value_or(0);
 }
 
 void VatCalculator::applyRate() {
     if (m_rate->currentIndex() < 0)
         return;
-    const auto rate = DecimalField::parse(m_rate->currentText());
-    const auto net = m_net->value();
+    const auto rate = Money::hundredths(m_rate->currentText());
+    const auto net = Money::hundredths(m_net->text());
     if (!rate || !net)
         return;
-    const double vat = *rate * 0.01 * *net;
+    const qint64 vat = Money::vat(*net, *rate);
+    // Gross follows from the net typed; the net itself is never rewritten by a rate.
+    m_applyingRate = true;
     write(m_vat, vat);
     write(m_gross, *net + vat);
+    m_applyingRate = false;
 }
 
 void VatCalculator::netChanged() {
     m_rate->setCurrentIndex(-1);
     if (!m_gross->hasFocus())
-        write(m_gross, m_net->value().value_or(0.0) + m_vat->value().value_or(0.0));
+        write(m_gross, grosze(m_net) + grosze(m_vat));
 }
 
 void VatCalculator::vatChanged() {
-    if (!m_gross->hasFocus())
-        write(m_gross, m_net->value().value_or(0.0) + m_vat->value().value_or(0.0));
+    if (!m_gross->hasFocus() && !m_applyingRate)
+        write(m_gross, grosze(m_net) + grosze(m_vat));
 }
 
 void VatCalculator::grossChanged() {
     m_rate->setCurrentIndex(-1);
-    if (m_net->hasFocus())
+    if (m_net->hasFocus() || m_applyingRate)
         return;
-    const double net = m_gross->value().value_or(0.0) - m_vat->value().value_or(0.0);
+    const qint64 net = grosze(m_gross) - grosze(m_vat);
     if (net >= 0)
         write(m_net, net);
 }

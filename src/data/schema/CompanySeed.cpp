@@ -143,6 +143,15 @@ QString supervisorPassword() {
     return QStringLiteral("lotra");
 }
 
+QStringList dictionaryTexts(const QString& dictionary) {
+    QStringList texts;
+    for (const Entry& entry : kEntries) {
+        if (dictionary == QLatin1String(entry.dictionary))
+            texts << QString::fromUtf8(entry.text);
+    }
+    return texts;
+}
+
 DbError fill(DbConnection& company) {
     FieldValues firma{{QStringLiteral("IDFIRMA"), 1}};
     const TableDef* firmaTable = Schema::companyTable(QStringLiteral("firma"));
