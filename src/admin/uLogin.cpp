@@ -2,6 +2,7 @@
 
 #include "data/TmyDataBase.h"
 #include "data/schema/DatabaseCreator.h"
+#include "registers/QuietTeardown.h"
 #include "support/MessageService.h"
 
 #include <QComboBox>
@@ -14,6 +15,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <optional>
+
+TfLogin::~TfLogin() {
+    quietTeardown(this);
+}
 
 TfLogin::TfLogin(TmyDataBase& database, MessageService& messages, QWidget* parent)
     : QDialog(parent), m_db(database), m_messages(messages) {

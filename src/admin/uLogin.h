@@ -31,6 +31,7 @@ public:
     static constexpr int kAttempts = 3;
 
     TfLogin(TmyDataBase& database, MessageService& messages, QWidget* parent = nullptr);
+    ~TfLogin() override;
 
     static QString windowTitleText() { return QStringLiteral("Flotanor 2.0.1"); }
 

@@ -1,6 +1,7 @@
 #include "admin/uUserEdit.h"
 
 #include "admin/UserStore.h"
+#include "registers/QuietTeardown.h"
 #include "support/MessageService.h"
 
 #include <QDialogButtonBox>
@@ -22,6 +23,10 @@ QLineEdit* field(const QString& objectName, int maxLength, bool password) {
 }
 
 }  // namespace
+
+TfUserEdit::~TfUserEdit() {
+    quietTeardown(this);
+}
 
 TfUserEdit::TfUserEdit(MessageService& messages, QWidget* parent)
     : QDialog(parent), m_messages(messages) {

@@ -14,6 +14,7 @@ class TfUserEdit : public QDialog {
 
 public:
     explicit TfUserEdit(MessageService& messages, QWidget* parent = nullptr);
+    ~TfUserEdit() override;
 
     struct Values {
         QString name;

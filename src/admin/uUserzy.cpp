@@ -2,6 +2,7 @@
 
 #include "admin/uUserEdit.h"
 #include "data/TmyDataBase.h"
+#include "registers/QuietTeardown.h"
 #include "support/MessageService.h"
 
 #include <QAction>
@@ -29,6 +30,11 @@ QPushButton* button(const QString& objectName, const QString& text) {
 const QString kWarning = QStringLiteral("Uwaga");
 
 }  // namespace
+
+// Destroying the tabs switches the current one, which would reload rights of a dead window.
+TfUserzy::~TfUserzy() {
+    quietTeardown(this);
+}
 
 TfUserzy::TfUserzy(TmyDataBase& database, MessageService& messages, QWidget* parent)
     : QDialog(parent), m_db(database), m_messages(messages), m_store(database) {

@@ -22,6 +22,7 @@ class TfUserzy : public QDialog {
 
 public:
     TfUserzy(TmyDataBase& database, MessageService& messages, QWidget* parent = nullptr);
+    ~TfUserzy() override;
 
     // Shows the window for the logged-in user, whose own account cannot be deleted.
     void run(const QString& loggedInUser);

@@ -4,6 +4,7 @@
 #include "admin/LocationStore.h"
 #include "data/TmyDataBase.h"
 #include "data/schema/DatabaseCreator.h"
+#include "registers/QuietTeardown.h"
 #include "support/MessageService.h"
 #include "support/OVUtilities.h"
 
@@ -47,6 +48,10 @@ int listIndex(TfWskazBaze::Page page) {
 }
 
 }  // namespace
+
+TfWskazBaze::~TfWskazBaze() {
+    quietTeardown(this);
+}
 
 TfWskazBaze::TfWskazBaze(TmyDataBase& database, MessageService& messages, LocationStore& store,
                          QWidget* parent)

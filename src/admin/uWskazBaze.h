@@ -31,6 +31,7 @@ public:
 
     TfWskazBaze(TmyDataBase& database, MessageService& messages, LocationStore& store,
                 QWidget* parent = nullptr);
+    ~TfWskazBaze() override;
 
     // Shows the menu page and runs the window until it is closed.
     void run(Mode mode);

@@ -3,6 +3,7 @@
 #include "data/DisplayFormat.h"
 #include "registers/DateField.h"
 #include "registers/DecimalField.h"
+#include "registers/QuietTeardown.h"
 #include "support/MessageService.h"
 
 #include <QCheckBox>
@@ -49,6 +50,11 @@ RecordDialog::RecordDialog(const QString& objectName, const QString& title, cons
     layout->addWidget(buttons);
     connect(m_save, &QPushButton::clicked, this, &RecordDialog::save);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+// The dialogs' own slots belong to the derived part, already gone when the children die.
+RecordDialog::~RecordDialog() {
+    quietTeardown(this);
 }
 
 QCheckBox* RecordDialog::addCostsOption(const QString& text) {

@@ -26,6 +26,7 @@ class RecordDialog : public QDialog {
 public:
     RecordDialog(const QString& objectName, const QString& title, const QString& banner,
                  MessageService& messages, QWidget* parent = nullptr);
+    ~RecordDialog() override;
 
     virtual void setRecord(const Record& record) = 0;
     virtual Record record() const = 0;

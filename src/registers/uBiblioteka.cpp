@@ -2,6 +2,7 @@
 
 #include "data/TmyDataBase.h"
 #include "registers/DictionaryLibraryHook.h"
+#include "registers/QuietTeardown.h"
 #include "registers/uEditBibliotekaAll.h"
 #include "support/MessageService.h"
 #include "support/OVUtilities.h"
@@ -69,6 +70,10 @@ QPushButton* button(const QString& objectName, const QString& text) {
 }
 
 }  // namespace
+
+TfBiblioteka::~TfBiblioteka() {
+    quietTeardown(this);
+}
 
 TfBiblioteka::TfBiblioteka(TmyDataBase& database, MessageService& messages, bool canChange,
                            bool askBeforeDelete, QWidget* parent)

@@ -25,6 +25,7 @@ class TfBiblioteka : public QDialog {
 public:
     TfBiblioteka(TmyDataBase& database, MessageService& messages, bool canChange,
                  bool askBeforeDelete, QWidget* parent = nullptr);
+    ~TfBiblioteka() override;
 
     // Shows the library modally on a dictionary (the first one for an unknown code).
     static void open(QWidget* parent, TmyDataBase& database, MessageService& messages,

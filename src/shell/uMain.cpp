@@ -4,6 +4,7 @@
 #include "output/CsvExport.h"
 #include "output/Sums.h"
 #include "output/uSumy.h"
+#include "registers/QuietTeardown.h"
 #include "shell/CostsFilters.h"
 #include "shell/FilterBar.h"
 #include "shell/FindDialog.h"
@@ -109,7 +110,9 @@ TfMain::TfMain(TmyDataBase& database, MessageService& messages, TconfigPP& confi
     showStartPage();
 }
 
-TfMain::~TfMain() = default;
+TfMain::~TfMain() {
+    quietTeardown(this);
+}
 
 QAction* TfMain::action(const QString& objectName) const {
     return findChild<QAction*>(objectName);
