@@ -135,8 +135,18 @@ DatabaseAdmin::PasswordCheck DatabaseAdmin::verifyPassword(const DbLocation& loc
         return PasswordCheck::Failed;
     if (!row.next())
         return PasswordCheck::NotSet;
-    return PasswordHash::verify(password, row.text(u"HASH")) ? PasswordCheck::Correct
-                                                             : PasswordCheck::Wrong;
+    const QString stored = row.text(u"HASH");
+    row = DbQuery();
+    if (!PasswordHash::verify(password, stored))
+        return PasswordCheck::Wrong;
+    if (PasswordHash::needsRehash(stored)) {
+        // An older, weaker hash is replaced now that the password is known to be right;
+        // a failure leaves the older hash working.
+        SqlStatement upgrade(QStringLiteral("UPDATE haslo SET HASH = :PARAM0 WHERE IDHASLO = 1"));
+        upgrade.bindText(QStringLiteral(":PARAM0"), PasswordHash::make(password));
+        main.execute(upgrade);
+    }
+    return PasswordCheck::Correct;
 }
 
 bool DatabaseAdmin::acceptPassword(const DbLocation& location, const QString& password,

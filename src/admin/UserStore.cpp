@@ -369,13 +369,11 @@ bool UserStore::isDefaultSupervisorPassword(const QString& name, const QString& 
     return name == CompanySeed::supervisorName() && password == CompanySeed::supervisorPassword();
 }
 
-bool UserStore::passwordMatches(const QString& typed, const QString& stored, bool* legacy) const {
-    *legacy = false;
+bool UserStore::passwordMatches(const QString& typed, const QString& stored) const {
     if (PasswordHash::isHash(stored))
         return PasswordHash::verify(typed, stored);
     if (stored.isEmpty())
         return false;
-    *legacy = true;
     return stored == typed || stored == legacyEnciphered(typed);
 }
 
@@ -399,8 +397,7 @@ UserStore::LoginOutcome UserStore::login(const QString& typedName, const QString
     outcome.data.userName = rows.text(u"NAZWA");
     outcome.data.description = rows.text(u"OPIS");
     rows = DbQuery();  // no reading statement stays open while the hash is written
-    bool legacy = false;
-    if (!passwordMatches(typedPassword, stored, &legacy)) {
+    if (!passwordMatches(typedPassword, stored)) {
         outcome.data = {};
         return outcome;
     }
@@ -410,9 +407,10 @@ UserStore::LoginOutcome UserStore::login(const QString& typedName, const QString
     outcome.data.typedPassword = typedPassword.left(kPasswordLength);
     outcome.data.defaultPassword =
         isDefaultSupervisorPassword(outcome.data.userName, typedPassword);
-    if (legacy) {
-        // A password kept readable (or merely enciphered) is replaced by its hash now that
-        // the typed text is known to be right; a failure leaves the older form working.
+    if (PasswordHash::needsRehash(stored)) {
+        // A password kept readable, merely enciphered or hashed with fewer iterations is
+        // replaced by a new hash now that the typed text is known to be right; a failure
+        // leaves the older form working.
         SqlStatement upgrade(QStringLiteral("UPDATE userzy SET HASLO=:PARAM0 WHERE NAZWA=:PARAM1"));
         upgrade.bindText(QStringLiteral(":PARAM0"), PasswordHash::make(typedPassword));
         upgrade.bindText(QStringLiteral(":PARAM1"), outcome.data.userName);

@@ -137,7 +137,7 @@ public:
     static QString loginKey() { return QStringLiteral("k2QwR817m5Tz"); }
 
 private:
-    bool passwordMatches(const QString& typed, const QString& stored, bool* legacy) const;
+    bool passwordMatches(const QString& typed, const QString& stored) const;
 
     TmyDataBase& m_db;
 };

@@ -1,10 +1,10 @@
 #include "support/PasswordHash.h"
 
-#include <QCryptographicHash>
-#include <QMessageAuthenticationCode>
 #include <QRandomGenerator>
 #include <QStringList>
 #include <optional>
+
+#include <openssl/evp.h>
 
 namespace {
 
@@ -68,28 +68,12 @@ QByteArray PasswordHash::pbkdf2Sha256(const QByteArray& password, const QByteArr
                                       int iterations, int keyLength) {
     if (iterations < 1 || keyLength < 1)
         return {};
-    QMessageAuthenticationCode mac(QCryptographicHash::Sha256, password);
-    QByteArray derived;
-    derived.reserve(keyLength);
-    for (quint32 block = 1; derived.size() < keyLength; ++block) {
-        // U1 = HMAC(P, S || INT(block)), Ui = HMAC(P, Ui-1), T = U1 ^ U2 ^ ... ^ Uc
-        const char blockIndex[4] = {static_cast<char>(block >> 24), static_cast<char>(block >> 16),
-                                    static_cast<char>(block >> 8), static_cast<char>(block)};
-        mac.reset();
-        mac.addData(salt);
-        mac.addData(blockIndex, 4);
-        QByteArray u = mac.result();
-        QByteArray t = u;
-        for (int i = 1; i < iterations; ++i) {
-            mac.reset();
-            mac.addData(u);
-            u = mac.result();
-            for (qsizetype j = 0; j < t.size(); ++j)
-                t[j] = static_cast<char>(t[j] ^ u[j]);
-        }
-        derived += t;
-    }
-    derived.truncate(keyLength);
+    QByteArray derived(keyLength, Qt::Uninitialized);
+    if (PKCS5_PBKDF2_HMAC(password.constData(), int(password.size()),
+                          reinterpret_cast<const unsigned char*>(salt.constData()),
+                          int(salt.size()), iterations, EVP_sha256(), keyLength,
+                          reinterpret_cast<unsigned char*>(derived.data())) != 1)
+        return {};
     return derived;
 }
 
@@ -113,4 +97,13 @@ bool PasswordHash::verify(const QString& password, const QString& stored) {
 
 bool PasswordHash::isHash(const QString& stored) {
     return parse(stored).has_value();
+}
+
+int PasswordHash::iterations(const QString& stored) {
+    const auto hash = parse(stored);
+    return hash ? hash->iterations : 0;
+}
+
+bool PasswordHash::needsRehash(const QString& stored) {
+    return iterations(stored) < defaultIterations;
 }

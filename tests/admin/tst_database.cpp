@@ -173,8 +173,19 @@ void TstDatabase::passwordHash() {
         QVERIFY(row.next());
         stored = row.text(u"HASH");
     }
-    QVERIFY(PasswordHash::isHash(stored));
+    QCOMPARE(PasswordHash::iterations(stored), PasswordHash::defaultIterations);
     QVERIFY(!stored.contains(kPassword));
+    // A weaker hash of an earlier version is strengthened once the password is right.
+    SqlStatement weak(QStringLiteral("UPDATE haslo SET HASH = :H"));
+    weak.bindText(QStringLiteral(":H"), PasswordHash::make(kPassword, 1000));
+    QVERIFY(main.execute(weak).ok());
+    QCOMPARE(DatabaseAdmin::verifyPassword(at, QStringLiteral("inne")),
+             DatabaseAdmin::PasswordCheck::Wrong);
+    QCOMPARE(count(main, QStringLiteral("SELECT COUNT(*) FROM haslo WHERE HASH LIKE '%$1000$%'")),
+             1);
+    QCOMPARE(DatabaseAdmin::verifyPassword(at, kPassword), DatabaseAdmin::PasswordCheck::Correct);
+    QCOMPARE(count(main, QStringLiteral("SELECT COUNT(*) FROM haslo WHERE HASH LIKE '%$600000$%'")),
+             1);
     // A new password replaces the old one.
     QVERIFY(DatabaseAdmin::setPassword(at, QStringLiteral("nowe")).ok());
     QCOMPARE(DatabaseAdmin::verifyPassword(at, kPassword), DatabaseAdmin::PasswordCheck::Wrong);
