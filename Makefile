@@ -3,13 +3,23 @@ BUILD_DIR ?= build
 export CCACHE_BASEDIR := $(CURDIR)
 export CCACHE_NOHASHDIR := 1
 
-.PHONY: run test build deps test-deps configure bench clean
+.PHONY: run test test-asan build deps test-deps configure bench clean
 
 run: deps build
 	$(BUILD_DIR)/src/app/flotanor
 
 test: test-deps build
 	scripts/run-tests.sh $(BUILD_DIR)
+
+# A Debug build with AddressSanitizer and UndefinedBehaviorSanitizer in its own directory;
+# runs the SQLite and logic tests.
+ASAN_DIR ?= build-asan
+test-asan: test-deps
+	@if [ ! -f $(ASAN_DIR)/build.ninja ]; then \
+		cmake -S . -B $(ASAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFLOTANOR_SANITIZE=ON; \
+	fi
+	cmake --build $(ASAN_DIR)
+	scripts/run-sanitized-tests.sh $(ASAN_DIR)
 
 build: configure
 	cmake --build $(BUILD_DIR)
@@ -29,4 +39,4 @@ bench: deps build
 	$(BUILD_DIR)/bench/flotanor-bench
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR)

@@ -3,12 +3,12 @@
 #include "support/CodePage.h"
 #include "support/IniFile.h"
 #include "support/OVUtilities.h"
+#include "support/WholeFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -261,13 +261,5 @@ bool ReportList::save(const QString& path, const QList<ReportEntry>& entries) {
     }
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
-    const QByteArray bytes = CodePage::encode(text, TextEncoding::Utf8);
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    if (out.write(bytes) != bytes.size()) {
-        out.cancelWriting();
-        return false;
-    }
-    return out.commit();
+    return WholeFile::write(path, CodePage::encode(text, TextEncoding::Utf8));
 }

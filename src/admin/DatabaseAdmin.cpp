@@ -2,13 +2,13 @@
 
 #include "admin/LocationStore.h"
 #include "data/ErrorLog.h"
+#include "data/schema/DatabasePassword.h"
 #include "data/schema/Schema.h"
 #include "support/MessageService.h"
 #include "support/PasswordHash.h"
 
 #include <QAtomicInt>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
@@ -95,22 +95,7 @@ DbError DatabaseAdmin::setPassword(const DbLocation& location, const QString& pa
     DbConnection main(connectionName());
     if (DbError error = main.openMain(location, true))
         return error;
-    Transaction transaction(main);
-    DbError error = transaction.beginError();
-    if (!error)
-        error = main.execute(SqlStatement(QStringLiteral(
-            "CREATE TABLE IF NOT EXISTS haslo (IDHASLO INTEGER PRIMARY KEY, HASH VARCHAR(200))")));
-    if (!error)
-        error = main.execute(SqlStatement(QStringLiteral("DELETE FROM haslo")));
-    if (!error) {
-        SqlStatement insert(
-            QStringLiteral("INSERT INTO haslo (IDHASLO, HASH) VALUES (1, :PARAM0)"));
-        insert.bindText(QStringLiteral(":PARAM0"), PasswordHash::make(password));
-        error = main.execute(insert);
-    }
-    if (!error)
-        error = transaction.commit();
-    return error;
+    return DatabasePassword::store(main, password);
 }
 
 DatabaseAdmin::PasswordCheck DatabaseAdmin::verifyPassword(const DbLocation& location,
@@ -300,27 +285,28 @@ DatabaseAdmin::Outcome DatabaseAdmin::deleteCompany(const DbLocation& location,
     if ((error = transaction.commit()))
         return failed(error, kCodeRenameOrDelete);
 
+    // Only the database's own files go (a closed database leaves no journal, but one that
+    // ended abruptly may); whatever else a user kept in the directory stays with it.
+    for (const char* suffix : {"-wal", "-shm", "-journal"})
+        QFile::remove(file + QLatin1String(suffix));
     const QString path = location.companyDirectory(dir);
-    QDir directory(path);
-    if (directory.exists())
-        directory.removeRecursively();
+    QDir().rmdir(path);  // only when nothing else is left in it
     Outcome outcome;
-    if (QFileInfo::exists(path)) {
-        QDirIterator left(path,
-                          QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
-                          QDirIterator::Subdirectories);
-        while (left.hasNext())
-            outcome.remaining.append(QDir::toNativeSeparators(left.next()));
-        if (outcome.remaining.isEmpty())
-            outcome.remaining.append(QDir::toNativeSeparators(path));
-        outcome.message = QStringLiteral(
-                              "Firma została usunięta z listy firm, lecz nie udało "
-                              "się usunąć wszystkich jej plików. Pozostały:\n") +
-                          outcome.remaining.join(QLatin1Char('\n'));
-        return outcome;
-    }
     outcome.ok = true;
     outcome.message = QStringLiteral("Firma została usunięta.");
+    if (QFileInfo::exists(path)) {
+        const QFileInfoList left = QDir(path).entryInfoList(
+            QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name);
+        for (const QFileInfo& entry : left)
+            outcome.remaining.append(QDir::toNativeSeparators(entry.filePath()));
+        if (outcome.remaining.isEmpty())
+            outcome.remaining.append(QDir::toNativeSeparators(path));
+        outcome.message += QStringLiteral(
+                               " W jej katalogu %1 pozostały pliki, które nie należą "
+                               "do bazy danych:\n")
+                               .arg(QDir::toNativeSeparators(path)) +
+                           outcome.remaining.join(QLatin1Char('\n'));
+    }
     return outcome;
 }
 

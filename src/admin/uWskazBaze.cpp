@@ -492,18 +492,18 @@ void TfWskazBaze::createDatabase() {
         return;
     }
 
+    // The database, its password and the sample company are made together or not at all;
+    // a database replaced is kept beside the new one.
     const bool sample = m_sample->isChecked();
-    CreateResult result = DatabaseCreator::createDatabase(*location, exists);
-    if (result.ok && sample)
-        result = DatabaseCreator::addCompany(*location, DatabaseCreator::sampleCompanyName(),
-                                             DatabaseCreator::sampleCompanyDir(),
-                                             DatabaseCreator::Contents::Sample);
-    if (result.ok) {
-        if (const DbError error = DatabaseAdmin::setPassword(*location, password)) {
-            result.ok = false;
-            result.message = error.message();
-        }
-    }
+    DatabaseCreator::NewDatabase what;
+    what.replaceExisting = exists;
+    what.password = password;
+    if (sample)
+        what.companies.append({DatabaseCreator::sampleCompanyName(),
+                               DatabaseCreator::sampleCompanyDir(),
+                               DatabaseCreator::Contents::Sample,
+                               {}});
+    CreateResult result = DatabaseCreator::createDatabase(*location, what);
     if (result.ok && !(m_store.setLocation(location->text()) && m_store.setPassword(password))) {
         result.ok = false;
         result.message = QStringLiteral("Nie udało się zapisać pliku %1")
@@ -517,6 +517,10 @@ void TfWskazBaze::createDatabase() {
         showMenu();
         return;
     }
+    if (!result.backup.isEmpty())
+        m_messages.information(
+            kInformation,
+            QStringLiteral("Poprzednia baza danych została zachowana jako %1.").arg(result.backup));
     if (sample) {
         m_messages.information(
             kInformation,

@@ -12,7 +12,6 @@
 #include "support/MessageService.h"
 #include "support/OVUtilities.h"
 
-
 Session::Session(TmyDataBase& database, MessageService& messages, TconfigPP& config)
     : m_db(database), m_messages(messages), m_config(config) {}
 
@@ -53,11 +52,12 @@ std::optional<DbLocation> Session::givenLocation() {
         text = sampleLocation();
         const DbLocation sample = DbLocation::sqlite(text);
         if (!DatabaseCreator::databaseExists(sample)) {
-            CreateResult created = DatabaseCreator::createDatabase(sample, false);
-            if (created.ok)
-                created = DatabaseCreator::addCompany(sample, DatabaseCreator::sampleCompanyName(),
-                                                      DatabaseCreator::sampleCompanyDir(),
-                                                      DatabaseCreator::Contents::Sample);
+            DatabaseCreator::NewDatabase what;
+            what.companies.append({DatabaseCreator::sampleCompanyName(),
+                                   DatabaseCreator::sampleCompanyDir(),
+                                   DatabaseCreator::Contents::Sample,
+                                   {}});
+            const CreateResult created = DatabaseCreator::createDatabase(sample, what);
             if (!created.ok) {
                 m_messages.information(
                     QStringLiteral("Informacja"),

@@ -1,7 +1,6 @@
 #include "cli/CliCommands.h"
 
 #include "admin/DatabaseAdmin.h"
-#include "admin/UserStore.h"
 #include "cli/CliArguments.h"
 #include "cli/ConsoleMessages.h"
 #include "data/ListModel.h"
@@ -71,19 +70,6 @@ int checkPassword(const CliArguments& args, const DbLocation& where) {
     return fail(kFailed, QStringLiteral("Nie udało się otworzyć bazy danych: ") + error.message());
 }
 
-// Gives the new company's supervisor its own password (--admin-password).
-int setAdminPassword(const CliArguments& args, const DbLocation& where, const QString& dir) {
-    if (!args.has(QStringLiteral("admin-password")))
-        return 0;
-    ConsoleMessages messages;
-    TmyDataBase database(&messages);
-    if (!database.openCompany(where, dir) ||
-        !UserStore(database).setPassword(QStringLiteral("ADMIN"),
-                                         args.value(QStringLiteral("admin-password"))))
-        return fail(kFailed, QStringLiteral("Nie udało się zapisać hasła użytkownika ADMIN."));
-    return 0;
-}
-
 std::optional<DbLocation> location(const QString& text, int* status) {
     QString error;
     auto parsed = DbLocation::parse(text, &error);
@@ -106,32 +92,29 @@ int createDatabase(const CliArguments& args) {
                                  : askHidden(QStringLiteral("Hasło bazy danych: "));
     if (!password.isEmpty() && !DatabaseAdmin::passwordLongEnough(password))
         return fail(kUsage, DatabaseAdmin::passwordTooShortMessage());
-    const CreateResult created =
-        DatabaseCreator::createDatabase(*where, args.has(QStringLiteral("replace")));
+    // The database, its password and the sample company are made together or not at all.
+    DatabaseCreator::NewDatabase what;
+    what.replaceExisting = args.has(QStringLiteral("replace"));
+    what.password = password;
+    if (args.has(QStringLiteral("demo")))
+        what.companies.append(
+            {DatabaseCreator::sampleCompanyName(), DatabaseCreator::sampleCompanyDir(),
+             DatabaseCreator::Contents::Sample, args.value(QStringLiteral("admin-password"))});
+    const CreateResult created = DatabaseCreator::createDatabase(*where, what);
     if (!created.ok)
         return fail(kFailed, created.message);
-    if (!password.isEmpty()) {
-        if (DbError error = DatabaseAdmin::setPassword(*where, password))
-            return fail(kFailed, QStringLiteral("Nie udało się zapisać hasła bazy danych: ") +
-                                     error.message());
-    }
     const QString admin = args.has(QStringLiteral("admin-password"))
                               ? QStringLiteral("użytkownik ADMIN")
                               : QStringLiteral("użytkownik ADMIN, hasło lotra");
-    if (args.has(QStringLiteral("demo"))) {
-        const CreateResult demo = DatabaseCreator::addCompany(
-            *where, DatabaseCreator::sampleCompanyName(), DatabaseCreator::sampleCompanyDir(),
-            DatabaseCreator::Contents::Sample);
-        if (!demo.ok)
-            return fail(kFailed, demo.message);
-        if (const int status = setAdminPassword(args, *where, DatabaseCreator::sampleCompanyDir()))
-            return status;
+    if (args.has(QStringLiteral("demo")))
         say(QStringLiteral("Utworzono bazę danych z przykładową firmą w %1 (%2).")
                 .arg(where->displayText(), admin));
-    } else {
+    else
         say(QStringLiteral("Utworzono bazę danych w %1. Dodaj firmę poleceniem add-company.")
                 .arg(where->displayText()));
-    }
+    if (!created.backup.isEmpty())
+        say(QStringLiteral("Poprzednia baza danych została zachowana jako %1.")
+                .arg(created.backup));
     return 0;
 }
 
@@ -145,12 +128,11 @@ int addCompany(const CliArguments& args) {
         return status;
     if (const int refused = checkPassword(args, *where))
         return refused;
-    const CreateResult created =
-        DatabaseCreator::addCompany(*where, args.positional().at(1), args.positional().at(2));
+    const CreateResult created = DatabaseCreator::addCompany(
+        *where, {args.positional().at(1), args.positional().at(2), DatabaseCreator::Contents::Empty,
+                 args.value(QStringLiteral("admin-password"))});
     if (!created.ok)
         return fail(kFailed, created.message);
-    if (const int refused = setAdminPassword(args, *where, args.positional().at(2)))
-        return refused;
     say(QStringLiteral("Dodano firmę %1 w katalogu %2 (%3).")
             .arg(args.positional().at(1), args.positional().at(2),
                  args.has(QStringLiteral("admin-password"))

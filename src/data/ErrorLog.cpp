@@ -1,6 +1,7 @@
 #include "data/ErrorLog.h"
 
 #include "support/OVUtilities.h"
+#include "support/PrivateFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,9 +23,10 @@ QString line(const QDateTime& time, const QString& text) {
 
 void append(const QString& text) {
     const QString file = path();
-    QDir().mkpath(QFileInfo(file).absolutePath());
+    // The log names companies, users and what failed: its owner alone reads it.
+    PrivateFiles::makePath(QFileInfo(file).absolutePath());
     QFile log(file);
-    if (!log.open(QIODevice::WriteOnly | QIODevice::Append))
+    if (!log.open(QIODevice::WriteOnly | QIODevice::Append, QFile::ReadOwner | QFile::WriteOwner))
         return;
     QString entry = line(QDateTime::currentDateTime(), text);
     // One entry is one line, also when the engine's message has several.

@@ -345,12 +345,14 @@ bool TmyDataBase::mergeRefuelling(RegisterId id, qint64 vehicle, qint64 date,
     Transaction transaction(m_company);
     DbError error = transaction.beginError();
     DbQuery rows;
+    // The merge computes from the stored values: no other program may change them first.
     if (!error)
         error = m_company.select(
             SqlStatement(QStringLiteral("SELECT * FROM %1 WHERE DATA = %2 AND IDPOJAZD = %3")
                              .arg(table)
                              .arg(date)
-                             .arg(vehicle)),
+                             .arg(vehicle) +
+                         m_company.forUpdate()),
             &rows);
     if (!error && !rows.next())
         error = DbError(

@@ -1,6 +1,6 @@
 #include "output/CsvSheet.h"
 
-#include <QSaveFile>
+#include "support/WholeFile.h"
 
 namespace CsvSheet {
 
@@ -21,15 +21,7 @@ QByteArray encode(const QList<QStringList>& rows, TextEncoding encoding) {
 
 bool write(const QList<QStringList>& rows, const QString& fileName, TextEncoding encoding,
            QString* error) {
-    const QByteArray bytes = encode(rows, encoding);
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    return true;
+    return WholeFile::write(fileName, encode(rows, encoding), error);
 }
 
 namespace {

@@ -14,7 +14,7 @@ QByteArray encode(const QList<QStringList>& rows,
                   TextEncoding encoding = TextEncoding::Windows1250);
 
 // Writes the whole sheet or nothing: a failed write leaves no partial file and an
-// existing file as it was.
+// existing file as it was; a named pipe or a terminal is written into directly.
 bool write(const QList<QStringList>& rows, const QString& fileName,
            TextEncoding encoding = TextEncoding::Windows1250, QString* error = nullptr);
 

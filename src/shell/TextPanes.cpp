@@ -2,10 +2,10 @@
 
 #include "support/CodePage.h"
 #include "support/OVUtilities.h"
+#include "support/WholeFile.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 namespace TextPanes {
 
@@ -31,11 +31,7 @@ void save(const QString& file, const QString& text) {
     QString lines = text;
     lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
         .replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly))
-        return;
-    out.write(CodePage::encode(lines, TextEncoding::Utf8));
-    out.commit();
+    WholeFile::write(file, CodePage::encode(lines, TextEncoding::Utf8));
 }
 
 }  // namespace TextPanes

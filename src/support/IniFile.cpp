@@ -1,11 +1,11 @@
 #include "support/IniFile.h"
 
 #include "support/CodePage.h"
+#include "support/WholeFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <limits>
 #include <optional>
 
@@ -87,14 +87,7 @@ bool save(const QString& path, const Document& document) {
     QByteArray bytes = CodePage::encode(text, document.encoding);
     if (document.bom && document.encoding == TextEncoding::Utf8)
         bytes.prepend("\xEF\xBB\xBF");
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return WholeFile::write(path, bytes);
 }
 
 // The lines of one section: its header at `header`, its body up to `end` (exclusive).

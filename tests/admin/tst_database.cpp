@@ -15,6 +15,8 @@
 #include "data/schema/Schema.h"
 #include "support/PasswordHash.h"
 
+#include <QRegularExpression>
+
 #include <unistd.h>
 #include <QApplication>
 #include <QCheckBox>
@@ -94,6 +96,8 @@ private slots:
     void renameCompany_data();
     void renameCompany();
     void deleteCompany();
+    void replaceKeepsTheOldDatabase();
+    void companyLeftoverIsCleared();
     void deleteRefusesUnsafeDirectory();
     void deleteKeepsWhatCannotBeRemoved();
     void emptyEntries_data();
@@ -207,6 +211,7 @@ void TstDatabase::newDirectoryNames_data() {
     QTest::newRow("leading blank") << " x" << false;
     QTest::newRow("existing, other case") << "DEMO" << false;
     QTest::newRow("main schema") << "Main" << false;
+    QTest::newRow("hidden") << ".firma" << false;
 }
 
 void TstDatabase::newDirectoryNames() {
@@ -254,21 +259,112 @@ void TstDatabase::deleteCompany() {
     Prepared db;
     REQUIRE_PREPARED(db);
     const DbLocation& at = db.place.location();
+    // A file a user kept in the company directory is not the database's: it stays, with
+    // its directory, and the outcome says so. A directory of database files alone goes.
+    const QString marker =
+        at.companyDirectory(QStringLiteral("a")) + QStringLiteral("/znacznik.txt");
     if (!at.isPostgres()) {
-        // Files of other kinds in the company directory go with it.
-        QFile marker(at.companyDirectory(QStringLiteral("a")) + QStringLiteral("/znacznik.txt"));
-        QVERIFY(marker.open(QIODevice::WriteOnly));
-        marker.close();
+        QFile file(marker);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
     }
     const DatabaseAdmin::Outcome outcome = DatabaseAdmin::deleteCompany(at, QStringLiteral("Alfa"));
     QVERIFY2(outcome.ok, qPrintable(outcome.message));
     QCOMPARE(names(at), QStringList{QStringLiteral("Beta=b")});
     DbConnection company(QStringLiteral("deleted"));
     QVERIFY(company.openCompany(at, QStringLiteral("a")));
-    if (!at.isPostgres())
-        QVERIFY(!QFileInfo::exists(at.companyDirectory(QStringLiteral("a"))));
+    if (!at.isPostgres()) {
+        QVERIFY(QFileInfo::exists(marker));
+        QVERIFY(!QFileInfo::exists(at.companyFile(QStringLiteral("a"))));
+        QCOMPARE(outcome.remaining, QStringList{QDir::toNativeSeparators(marker)});
+        QVERIFY(outcome.message.contains(QDir::toNativeSeparators(marker)));
+    }
     QVERIFY(company.openCompany(at, QStringLiteral("b")).ok());
+    company.close();
+    const DatabaseAdmin::Outcome beta = DatabaseAdmin::deleteCompany(at, QStringLiteral("Beta"));
+    QVERIFY(beta.ok && beta.remaining.isEmpty());
+    if (!at.isPostgres())
+        QVERIFY(!QFileInfo::exists(at.companyDirectory(QStringLiteral("b"))));
     QVERIFY(!DatabaseAdmin::deleteCompany(at, QStringLiteral("Nikt")).ok);
+}
+
+// Replacing a database makes the new one whole, with its password and sample company, and
+// keeps the old one, every company in it, as a dated backup beside it.
+void TstDatabase::replaceKeepsTheOldDatabase() {
+    Prepared db;
+    REQUIRE_PREPARED(db);
+    const DbLocation& at = db.place.location();
+    {
+        DbConnection old(QStringLiteral("old"));
+        QVERIFY(old.openCompany(at, QStringLiteral("a")).ok());
+        QVERIFY(
+            insertRow(old, QStringLiteral("pojazdy"), {{QStringLiteral("NRREJ"), u"STARY 1"_qs}})
+                .ok());
+    }
+    QVERIFY(!DatabaseCreator::createDatabase(at, false).ok);
+    DatabaseCreator::NewDatabase what;
+    what.replaceExisting = true;
+    what.password = QStringLiteral("nowe1");
+    what.companies.append({u"Alfa nowa"_qs, u"a"_qs, DatabaseCreator::Contents::Sample, {}});
+    const CreateResult replaced = DatabaseCreator::createDatabase(at, what);
+    QVERIFY2(replaced.ok, qPrintable(replaced.message));
+    QCOMPARE(names(at), QStringList{u"Alfa nowa=a"_qs});
+    QCOMPARE(DatabaseAdmin::verifyPassword(at, u"nowe1"_qs), DatabaseAdmin::PasswordCheck::Correct);
+    const QString stamp = QStringLiteral("\\.backup-\\d{8}-\\d{6}$");
+    QVERIFY2(QRegularExpression(stamp).match(replaced.backup).hasMatch(),
+             qPrintable(replaced.backup));
+
+    // The old companies with their rows, where the backup keeps them.
+    DbConnection kept(QStringLiteral("kept"));
+    if (at.isPostgres()) {
+        QVERIFY(replaced.backup.startsWith(u"main.backup-"_qs));
+        QVERIFY(kept.openMain(at).ok());
+        QCOMPARE(
+            count(kept, QStringLiteral("SELECT COUNT(*) FROM \"%1\".firmy").arg(replaced.backup)),
+            2);
+        QCOMPARE(count(kept, QStringLiteral("SELECT COUNT(*) FROM \"a%1\".pojazdy WHERE NRREJ = "
+                                            "'STARY 1'")
+                                 .arg(replaced.backup.mid(4))),
+                 1);
+    } else {
+        const DbLocation backup = DbLocation::sqlite(replaced.backup);
+        QCOMPARE(QFileInfo(replaced.backup).absolutePath(),
+                 QFileInfo(at.directory()).absolutePath());
+        QCOMPARE(names(backup), QStringList({u"Alfa=a"_qs, u"Beta=b"_qs}));
+        QVERIFY(kept.openCompany(backup, u"a"_qs).ok());
+        QCOMPARE(count(kept, u"SELECT COUNT(*) FROM pojazdy WHERE NRREJ = 'STARY 1'"_qs), 1);
+        kept.close();
+        QVERIFY(QDir(replaced.backup).removeRecursively());
+    }
+}
+
+// A company whose creation was stopped half-way was never listed; the next attempt clears
+// what it left and succeeds.
+void TstDatabase::companyLeftoverIsCleared() {
+    Prepared db;
+    REQUIRE_PREPARED(db);
+    const DbLocation& at = db.place.location();
+    if (!at.isPostgres()) {
+        const QString leftover = at.companyDirectory(u".c.new"_qs);
+        QVERIFY(QDir().mkpath(leftover));
+        QFile partial(leftover + u"/flotanor.sqlite"_qs);
+        QVERIFY(partial.open(QIODevice::WriteOnly));
+        partial.write("to nie jest baza");
+        partial.close();
+    }
+    const CreateResult added = DatabaseCreator::addCompany(at, u"Gamma"_qs, u"c"_qs);
+    QVERIFY2(added.ok, qPrintable(added.message));
+    QVERIFY(names(at).contains(u"Gamma=c"_qs));
+    if (!at.isPostgres())
+        QVERIFY(!QFileInfo::exists(at.companyDirectory(u".c.new"_qs)));
+    // Database files and directories are their owner's alone.
+    if (!at.isPostgres()) {
+        const auto others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                            QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+        for (const QString& path :
+             {at.directory(), at.mainFile(), at.companyDirectory(u"c"_qs), at.companyFile(u"c"_qs)})
+            QVERIFY2(!(QFile::permissions(path) & others), qPrintable(path));
+    }
 }
 
 void TstDatabase::deleteRefusesUnsafeDirectory() {
@@ -310,9 +406,9 @@ void TstDatabase::deleteKeepsWhatCannotBeRemoved() {
     QVERIFY(QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner));
     const DatabaseAdmin::Outcome outcome = DatabaseAdmin::deleteCompany(at, QStringLiteral("Alfa"));
     QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QVERIFY(!outcome.ok);
-    QVERIFY(outcome.remaining.contains(QDir::toNativeSeparators(kept.fileName())));
-    QVERIFY(outcome.message.contains(QDir::toNativeSeparators(kept.fileName())));
+    QVERIFY(outcome.ok);
+    QVERIFY(QFileInfo::exists(kept.fileName()));
+    QVERIFY(outcome.remaining.contains(QDir::toNativeSeparators(locked)));
 
     // A database file that cannot go leaves the company listed and whole.
     const QString dirB = at.companyDirectory(QStringLiteral("b"));

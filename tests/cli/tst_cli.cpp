@@ -9,9 +9,16 @@
 #include "output/Sums.h"
 #include "support/CodePage.h"
 
+#include <QDir>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -53,6 +60,7 @@ private slots:
     void refusesWhatIsWrong();
     void createAndCompanies();
     void passwordsGuardTheDatabase();
+    void replacingIsWholeOrNothing();
 
 private:
     QString where() const { return m_location->location().text(); }
@@ -139,6 +147,20 @@ void TstCli::fileEqualsStandardOutput() {
     const QList<QStringList> sheet = CsvSheet::decode(toStdout.out);
     QCOMPARE(sheet.at(1).at(6), QStringLiteral("1234,50"));
     QCOMPARE(sheet.at(3).at(6), QStringLiteral("7,00"));
+
+    // A named pipe is written into and stays a pipe: a script reading it gets the sheet.
+    const QString pipe = dir.filePath(QStringLiteral("potok"));
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const int reader = ::open(QFile::encodeName(pipe).constData(), O_RDONLY | O_NONBLOCK);
+    QVERIFY(reader >= 0);
+    QCOMPARE(cli(args + QStringList{QStringLiteral("--out"), pipe}).status, 0);
+    QByteArray piped(toStdout.out.size() + 1, '\0');
+    const ssize_t read = ::read(reader, piped.data(), size_t(piped.size()));
+    ::close(reader);
+    struct stat after {};
+    QCOMPARE(::stat(QFile::encodeName(pipe).constData(), &after), 0);
+    QVERIFY(S_ISFIFO(after.st_mode));
+    QCOMPARE(piped.left(qMax<qsizetype>(read, 0)), toStdout.out);
 }
 
 void TstCli::followsTheLocale() {
@@ -265,6 +287,50 @@ void TstCli::createAndCompanies() {
     QCOMPARE(persons.out,
              QByteArray(
                  "\"Nr ewid.\";\"Nazwisko\";\"Adres\";\"Kod poczt.\";\"Miasto\";\"Telefon\"\r\n"));
+}
+
+// A replaced database is kept as a backup; a creation killed half-way leaves the location
+// holding a whole database, the old one or the new one, and the next attempt goes through.
+void TstCli::replacingIsWholeOrNothing() {
+    TestLocation place;
+    REQUIRE_LOCATION(place);
+    const QString at = place.location().text();
+    auto create = [&at](const QString& password) {
+        return QStringList{QStringLiteral("create-database"), at,
+                           QStringLiteral("--demo"),          QStringLiteral("--replace"),
+                           QStringLiteral("--password"),      password};
+    };
+    auto listsDemo = [&at](const QString& password) {
+        const Run listed =
+            cli({QStringLiteral("companies"), at, QStringLiteral("--password"), password});
+        return listed.status == 0 && listed.out == "demo\tFirma przykładowa\n";
+    };
+    QElapsedTimer timer;
+    timer.start();
+    QCOMPARE(cli(create(QStringLiteral("stare1"))).status, 0);
+    const qint64 whole = timer.elapsed();
+    const Run replaced = cli(create(QStringLiteral("nowe22")));
+    QVERIFY2(replaced.status == 0, qPrintable(replaced.err));
+    QVERIFY(QString::fromUtf8(replaced.out).contains(QStringLiteral("zachowana")));
+    QVERIFY(listsDemo(QStringLiteral("nowe22")));
+
+    QProcess killed;
+    killed.start(QStringLiteral(FLOTANOR_CLI), create(QStringLiteral("trzecie3")));
+    QVERIFY(killed.waitForStarted());
+    QThread::msleep(quint64(whole / 2));
+    killed.kill();
+    killed.waitForFinished();
+    QVERIFY(listsDemo(QStringLiteral("nowe22")) || listsDemo(QStringLiteral("trzecie3")));
+    QCOMPARE(cli(create(QStringLiteral("czwarte4"))).status, 0);
+    QVERIFY(listsDemo(QStringLiteral("czwarte4")));
+
+    if (!place.location().isPostgres()) {
+        const QFileInfo location(place.location().directory());
+        for (const QString& backup :
+             QDir(location.absolutePath())
+                 .entryList({location.fileName() + QStringLiteral(".backup-*")}, QDir::Dirs))
+            QDir(location.absolutePath() + QLatin1Char('/') + backup).removeRecursively();
+    }
 }
 
 void TstCli::passwordsGuardTheDatabase() {

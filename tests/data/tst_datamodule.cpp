@@ -14,6 +14,8 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QTest>
+#include <atomic>
+#include <thread>
 
 namespace {
 
@@ -40,12 +42,14 @@ private slots:
     void continuousConsumptionUnderThePeriod();
     void distanceListWithoutDistance();
     void mergeRefuelling();
+    void concurrentMergesLoseNothing();
     void deleteRecords();
     void insertGivesItsOwnKey();
     void existenceTests();
     void notesRoundTripAndFailedSave();
     void errorReportWritesTheLogLine();
     void busyDatabaseShowsTheLockedMessage();
+    void readerNeverHoldsUpAWriter();
     void companyChecks();
     void lookups();
 
@@ -74,7 +78,7 @@ qint64 TstDataModule::vehicle(const QString& registration) {
 
 void TstDataModule::initTestCase() {
     QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
-    DbConnection::setSqliteBusyTimeout(300);
+    DbConnection::setBusyTimeout(300);
     m_dataDir = std::make_unique<TestDataDir>();
     m_location = std::make_unique<TestLocation>();
     REQUIRE_LOCATION(*m_location);
@@ -491,6 +495,47 @@ void TstDataModule::mergeRefuelling() {
     QCOMPARE(row.value(0).toInt(), 0);
 }
 
+// Four programs merging into one refuelling at once: every litre arrives.
+void TstDataModule::concurrentMergesLoseNothing() {
+    const qint64 car = vehicle(QStringLiteral("PO 4000"));
+    insert(QStringLiteral("zuzyciekm"), {{QStringLiteral("IDPOJAZD"), car},
+                                         {QStringLiteral("DATA"), 20240505},
+                                         {QStringLiteral("PRZEBIEG"), 0.0},
+                                         {QStringLiteral("TANKOWANIE"), 0.0},
+                                         {QStringLiteral("LICZNIK"), 100.0}});
+    DbConnection::setBusyTimeout(15000);
+    constexpr int programs = 4, merges = 25;
+    std::atomic<int> done = 0;
+    std::vector<std::thread> threads;
+    const DbLocation where = m_location->location();
+    for (int p = 0; p < programs; ++p) {
+        threads.emplace_back([&done, &where, car] {
+            TmyDataBase program;
+            if (!program.openCompany(where, QStringLiteral("test")))
+                return;
+            for (int m = 0; m < merges; ++m) {
+                if (program.mergeRefuelling(RegisterId::ZuzycieKm, car, 20240505,
+                                            {1.0, 1.0, 100.0}))
+                    ++done;
+            }
+        });
+    }
+    for (std::thread& thread : threads)
+        thread.join();
+    DbConnection::setBusyTimeout(300);
+    QCOMPARE(done.load(), programs * merges);
+    DbQuery row;
+    QVERIFY(m_raw
+                ->select(SqlStatement(QStringLiteral("SELECT PRZEBIEG, TANKOWANIE FROM zuzyciekm "
+                                                     "WHERE IDPOJAZD = %1 AND DATA = 20240505")
+                                          .arg(car)),
+                         &row)
+                .ok());
+    QVERIFY(row.next());
+    QCOMPARE(row.number(u"TANKOWANIE"), double(programs * merges));
+    QCOMPARE(row.number(u"PRZEBIEG"), double(programs * merges));
+}
+
 void TstDataModule::deleteRecords() {
     // A person keyed by a text with a quote, a fuel card the same, a cost by its number
     // and a refuelling by vehicle and day: each deletes exactly its own row.
@@ -627,8 +672,10 @@ void TstDataModule::busyDatabaseShowsTheLockedMessage() {
             other
                 .execute(SqlStatement(QStringLiteral("LOCK TABLE koszty IN ACCESS EXCLUSIVE MODE")))
                 .ok());
+        // The connection's own lock timeout ends the wait; this only stops a test that
+        // would otherwise wait for ever.
         QVERIFY(m_db->DatabaseFirma()
-                    .execute(SqlStatement(QStringLiteral("SET lock_timeout = '200ms'")))
+                    .execute(SqlStatement(QStringLiteral("SET statement_timeout = '5s'")))
                     .ok());
     } else {
         QVERIFY(other.begin().ok());
@@ -644,10 +691,27 @@ void TstDataModule::busyDatabaseShowsTheLockedMessage() {
     other.rollback();
     if (m_location->location().isPostgres())
         QVERIFY(m_db->DatabaseFirma()
-                    .execute(SqlStatement(QStringLiteral("SET lock_timeout = 0")))
+                    .execute(SqlStatement(QStringLiteral("SET statement_timeout = 0")))
                     .ok());
     // Once the other program is done, the list runs again.
     QVERIFY(!column(RegisterId::Koszty, QStringLiteral("DATA")).isEmpty());
+}
+
+// A list still being read in one program, a save in another goes through at once.
+void TstDataModule::readerNeverHoldsUpAWriter() {
+    DbConnection reader(QStringLiteral("reader"));
+    QVERIFY(reader.openCompany(m_location->location(), QStringLiteral("test")).ok());
+    DbQuery rows;
+    QVERIFY(reader.select(SqlStatement(QStringLiteral("SELECT * FROM osobowa")), &rows).ok());
+    QVERIFY(rows.next());
+    DbConnection writer(QStringLiteral("writer"));
+    QVERIFY(writer.openCompany(m_location->location(), QStringLiteral("test")).ok());
+    Transaction save(writer);
+    QVERIFY(save.beginError().ok());
+    QVERIFY(writer.execute(SqlStatement(QStringLiteral("UPDATE osobowa SET UWAGI = 'x'"))).ok());
+    const DbError committed = save.commit();
+    QVERIFY2(committed.ok(), qPrintable(committed.message()));
+    QVERIFY(rows.next());
 }
 
 void TstDataModule::companyChecks() {

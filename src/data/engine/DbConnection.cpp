@@ -1,6 +1,7 @@
 #include "data/engine/DbConnection.h"
 
 #include "data/engine/PolishCollation.h"
+#include "support/PrivateFiles.h"
 
 #include <QFileInfo>
 #include <QSqlDriver>
@@ -45,12 +46,12 @@ QStringList placeholders(const QString& text) {
     return names;
 }
 
-int g_sqliteBusyTimeout = 15000;
+int g_busyTimeout = 15000;
 
 }  // namespace
 
-void DbConnection::setSqliteBusyTimeout(int milliseconds) {
-    g_sqliteBusyTimeout = milliseconds;
+void DbConnection::setBusyTimeout(int milliseconds) {
+    g_busyTimeout = milliseconds;
 }
 
 DbConnection::DbConnection(const QString& connectionName) : m_name(connectionName) {}
@@ -67,6 +68,10 @@ QString DbConnection::quoteIdentifier(const QString& name) {
     QString quoted = name;
     quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
     return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+QString DbConnection::forUpdate() const {
+    return m_engine == EngineKind::Postgres ? QStringLiteral(" FOR UPDATE") : QString();
 }
 
 QSqlDatabase DbConnection::database() const {
@@ -119,13 +124,17 @@ DbError DbConnection::openSqliteFile(const QString& file, bool mustExist) {
     if (mustExist && !QFileInfo::exists(file))
         return {DbError::Kind::CannotOpen,
                 QStringLiteral("Nie znaleziono pliku bazy danych %1").arg(file)};
+    // A new database is its owner's alone; its journal files take the same permissions.
+    if (!mustExist && !PrivateFiles::createFile(file))
+        return {DbError::Kind::CannotOpen,
+                QStringLiteral("Nie udało się utworzyć pliku bazy danych %1").arg(file)};
     DbError failed;
     {
         QSqlDatabase db =
             QSqlDatabase::addDatabase(QString::fromLatin1(driverName(m_engine)), m_name);
         db.setDatabaseName(file);
         // Two programs on one file wait for each other's writes instead of failing.
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(g_sqliteBusyTimeout));
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(g_busyTimeout));
         if (!db.open()) {
             const DbError result = error(db.lastError());
             failed = {DbError::Kind::CannotOpen, result.message(), result.nativeCode()};
@@ -134,6 +143,9 @@ DbError DbConnection::openSqliteFile(const QString& file, bool mustExist) {
                       QStringLiteral("Nie udało się zarejestrować porządku sortowania.")};
         }
     }
+    // A long list being read in one program never holds up a save in another.
+    if (!failed)
+        failed = execute(SqlStatement(QStringLiteral("PRAGMA journal_mode = WAL")));
     if (failed)
         close();
     return failed;
@@ -188,6 +200,9 @@ DbError DbConnection::openPostgres(const DbLocation& location, const QString& sc
     failed = execute(SqlStatement(QStringLiteral("SET search_path TO ") + quoteIdentifier(schema)));
     if (!failed)
         failed = execute(SqlStatement(QStringLiteral("SET client_min_messages TO warning")));
+    // A lock held by another program ends in "database locked", as on SQLite.
+    if (!failed)
+        failed = execute(SqlStatement(QStringLiteral("SET lock_timeout = %1").arg(g_busyTimeout)));
     if (failed)
         close();
     return failed;

@@ -43,10 +43,16 @@ public:
     void rollback();
     bool inTransaction() const { return m_depth > 0; }
 
+    // Appended to a SELECT whose rows the same transaction goes on to change: another
+    // program cannot change them in between. SQLite needs nothing, its transactions hold
+    // the write lock from the start.
+    QString forUpdate() const;
+
     static bool driverAvailable(EngineKind engine);
-    // How long SQLite waits for another program's write before reporting the database
-    // busy; connections opened afterwards use it.
-    static void setSqliteBusyTimeout(int milliseconds);
+    // How long a statement waits for another program's lock before reporting the
+    // database busy (SQLite's busy timeout, PostgreSQL's lock timeout); connections
+    // opened afterwards use it.
+    static void setBusyTimeout(int milliseconds);
     static QString quoteIdentifier(const QString& name);
 
 private:

@@ -152,7 +152,7 @@ QStringList dictionaryTexts(const QString& dictionary) {
     return texts;
 }
 
-DbError fill(DbConnection& company) {
+DbError fill(DbConnection& company, const QString& firstPassword) {
     FieldValues firma{{QStringLiteral("IDFIRMA"), 1}};
     const TableDef* firmaTable = Schema::companyTable(QStringLiteral("firma"));
     for (const FieldDef& field : firmaTable->fields) {
@@ -162,12 +162,13 @@ DbError fill(DbConnection& company) {
     if (DbError failed = insertRow(company, QStringLiteral("firma"), firma))
         return failed;
 
-    if (DbError failed =
-            insertRow(company, QStringLiteral("userzy"),
-                      {{QStringLiteral("NAZWA"), supervisorName()},
-                       {QStringLiteral("HASLO"), PasswordHash::make(supervisorPassword())},
-                       {QStringLiteral("OPIS"), QStringLiteral("Administrator")},
-                       {QStringLiteral("SUPERVISOR"), QStringLiteral("T")}}))
+    if (DbError failed = insertRow(
+            company, QStringLiteral("userzy"),
+            {{QStringLiteral("NAZWA"), supervisorName()},
+             {QStringLiteral("HASLO"),
+              PasswordHash::make(firstPassword.isEmpty() ? supervisorPassword() : firstPassword)},
+             {QStringLiteral("OPIS"), QStringLiteral("Administrator")},
+             {QStringLiteral("SUPERVISOR"), QStringLiteral("T")}}))
         return failed;
 
     int position = 0;

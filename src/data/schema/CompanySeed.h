@@ -16,7 +16,8 @@ QString supervisorPassword();  // "lotra"
 // The entries a new company's dictionary starts with (e.g. "STVAT": the VAT rates).
 QStringList dictionaryTexts(const QString& dictionary);
 
-// Fills the empty tables of a new company; runs in the caller's transaction.
-DbError fill(DbConnection& company);
+// Fills the empty tables of a new company; runs in the caller's transaction. The
+// supervisor's first password is supervisorPassword() unless another is given.
+DbError fill(DbConnection& company, const QString& firstPassword = {});
 
 }  // namespace CompanySeed
