@@ -661,6 +661,9 @@ void TstDataModule::errorReportWritesTheLogLine() {
     QVERIFY2(time.match(lines[0]).hasMatch(), qPrintable(lines[0]));
     QCOMPARE(lines[0].mid(21), QStringLiteral("[0000000041]  Komunikat bazy"));
     QCOMPARE(lines[1].mid(21), QStringLiteral("[12345678901]  Drugi"));
+    // The log names companies and users: its owner alone reads it.
+    QCOMPARE(QFile::permissions(ErrorLog::path()) & ~(QFile::ReadUser | QFile::WriteUser),
+             QFile::ReadOwner | QFile::WriteOwner);
 }
 
 void TstDataModule::busyDatabaseShowsTheLockedMessage() {

@@ -46,7 +46,7 @@ struct Window {
 };
 
 QList<Window> windows() {
-    LocationStore* store = new LocationStore;  // lives as long as the test
+    static LocationStore store;
     return {
         {"TfKoszty", [](auto& db, auto& m) { return new TfKoszty(db, m); }},
         {"TfNaprawy", [](auto& db, auto& m) { return new TfNaprawy(db, m); }},
@@ -66,7 +66,7 @@ QList<Window> windows() {
         {"TfUserzy", [](auto& db, auto& m) { return new TfUserzy(db, m); }},
         {"TfUserEdit", [](auto&, auto& m) { return new TfUserEdit(m); }},
         {"TfLogin", [](auto& db, auto& m) { return new TfLogin(db, m); }},
-        {"TfWskazBaze", [store](auto& db, auto& m) { return new TfWskazBaze(db, m, *store); }},
+        {"TfWskazBaze", [](auto& db, auto& m) { return new TfWskazBaze(db, m, store); }},
     };
 }
 
