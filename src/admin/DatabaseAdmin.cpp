@@ -61,18 +61,23 @@ QString DatabaseAdmin::lockedMessage(const QString& engineMessage) {
 
 DatabaseAdmin::CheckOutcome DatabaseAdmin::checkLocation(const LocationStore& store,
                                                          bool testPassword,
-                                                         MessageService* messages) {
+                                                         MessageService* messages,
+                                                         const QString& givenLocation) {
     CheckOutcome outcome;
-    if (!store.exists())
+    if (givenLocation.isEmpty() && !store.exists())
         return outcome;
-    const std::optional<DbLocation> location = DbLocation::parse(store.location());
+    const std::optional<DbLocation> location =
+        DbLocation::parse(givenLocation.isEmpty() ? store.location() : givenLocation);
     if (!location || !DatabaseCreator::databaseExists(*location))
         return outcome;
     outcome.location = location;
     outcome.result = Check::Usable;
     if (!testPassword)
         return outcome;
-    const std::optional<QString> password = store.password();
+    const std::optional<DbLocation> recorded = DbLocation::parse(store.location());
+    const bool sameLocation = store.exists() && recorded && recorded->text() == location->text();
+    const std::optional<QString> password =
+        sameLocation ? store.password() : std::optional<QString>();
     if (!password || !passwordLongEnough(*password)) {
         outcome.result = Check::WrongPassword;
         return outcome;

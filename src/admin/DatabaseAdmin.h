@@ -43,9 +43,12 @@ public:
     };
     // Result 1 when no location is recorded or it holds no database; with testPassword,
     // result 2 when the stored password does not open it. A failed open is logged with
-    // code 3104; a locked database also shows lockedMessage() through messages.
+    // code 3104; a locked database also shows lockedMessage() through messages. A location
+    // given instead of the recorded one (the command line's) is checked the same way; the
+    // recorded password counts only when the store records that same location.
     static CheckOutcome checkLocation(const LocationStore& store, bool testPassword,
-                                      MessageService* messages = nullptr);
+                                      MessageService* messages = nullptr,
+                                      const QString& givenLocation = {});
     static QString lockedMessage(const QString& engineMessage);
 
     // ---- Database password ----

@@ -20,10 +20,14 @@ QString Session::sampleLocation() {
 }
 
 std::optional<DbLocation> Session::location() {
-    if (!m_locationOption.isEmpty() || m_pictures)
+    if (m_pictures)
         return givenLocation();
+    // A location given on the command line is checked like the recorded one, with its
+    // password; once the database window has been shown, the recorded one counts.
+    const QString given = std::exchange(m_locationOption, QString());
     LocationStore store;
-    DatabaseAdmin::CheckOutcome check = DatabaseAdmin::checkLocation(store, true, &m_messages);
+    DatabaseAdmin::CheckOutcome check =
+        DatabaseAdmin::checkLocation(store, true, &m_messages, given);
     if (check.result == DatabaseAdmin::Check::Usable)
         return check.location;
     if (check.result == DatabaseAdmin::Check::NoDatabase) {

@@ -43,7 +43,7 @@ private:
     // The location checked with its password; without one, the explanation and the
     // database window first.
     std::optional<DbLocation> location();
-    // --location, or the sample database for the pictures.
+    // The pictures' location: --location, or the sample database.
     std::optional<DbLocation> givenLocation();
     bool open();
 

@@ -99,11 +99,11 @@ int main(int argc, char* argv[]) {
         window.show();
         QTimer::singleShot(0, &window, &TfMain::runStartupReminders);
     });
-    // Emptied tables show at once: the session starts afresh on the same company.
+    // Emptied tables show at once; the notepad and the filters stay.
     QObject::connect(&window, &TfMain::databaseAdministrationRequested, &window, [&] {
         TfAdministracjaBaza administration(database, messages, &window);
         administration.exec();
-        window.startSession(session.companyName(), session.userText());
+        window.rereadSession(session.userText());
     });
     // The users window may change the user's own description and rights.
     QObject::connect(&window, &TfMain::usersRequested, &window, [&] {
@@ -111,7 +111,7 @@ int main(int argc, char* argv[]) {
         users.run(session.userName());
         session.reloadUser();
         window.setRights(session.rights());
-        window.startSession(session.companyName(), session.userText());
+        window.rereadSession(session.userText());
     });
     return app.exec();
 }

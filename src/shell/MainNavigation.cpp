@@ -60,7 +60,8 @@ void MainNavigation::style(QToolButton* button, bool chosen, bool entry) {
                                 "border: 1px solid #9fb3d9; border-radius: 3px; }")
                      .arg(base)
                : QStringLiteral("QToolButton { %1 color: white; background: transparent; "
-                                "border: none; } QToolButton:hover { background: #3a5c99; }")
+                                "border: none; } QToolButton:hover { background: #3a5c99; } "
+                                "QToolButton:disabled { color: #7d8fb8; font-style: italic; }")
                      .arg(base));
 }
 

@@ -1,5 +1,7 @@
 #include "shell/Navigation.h"
 
+#include "data/registers/RegisterDescriptor.h"
+
 namespace Navigation {
 
 namespace {
@@ -49,7 +51,12 @@ QList<Group> build() {
           reg("Dokumenty", "SBDokumenty", R::Dokumenty), reg(" Opony", "SBOpony", R::Opony),
           reg("Szkody, stłuczki", "SBSzkody", R::Szkody), reg("Naprawy", "SBNaprawy", R::Naprawy),
           reg("Magazyn zasobów", "SBMagazyn", R::Magazyn)}},
-        {QStringLiteral("Raporty"), QStringLiteral("SBRaporty"), Page::Reports, std::nullopt, {}},
+        {QStringLiteral("Raporty"),
+         QStringLiteral("SBRaporty"),
+         Page::Reports,
+         std::nullopt,
+         {},
+         17},
         {QStringLiteral("Wykresy"), QStringLiteral("SBWykresy"), Page::Charts, std::nullopt, {}},
         {QStringLiteral("Słowniki"),
          QStringLiteral("SBSlowniki"),
@@ -79,6 +86,14 @@ const Group& groupOf(RegisterId id) {
         }
     }
     return groups().first();
+}
+
+int readRight(const Group& group) {
+    return group.registerId ? Registers::get(*group.registerId).readRight : group.readRight;
+}
+
+int readRight(const Entry& entry) {
+    return entry.registerId ? Registers::get(*entry.registerId).readRight : entry.readRight;
 }
 
 QString captionOf(RegisterId id) {

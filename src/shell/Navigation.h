@@ -35,6 +35,7 @@ struct Group {
     Page page;                             // what the group button alone shows
     std::optional<RegisterId> registerId;  // the vehicles group is its register
     QList<Entry> entries;
+    int readRight = -1;  // a page's own right (the reports); a register's comes with it
 };
 
 const QList<Group>& groups();
@@ -42,5 +43,8 @@ const QList<Group>& groups();
 const Group& groupOf(RegisterId id);
 // The caption of a register's button (or group button, for vehicles).
 QString captionOf(RegisterId id);
+// The right that opens a group or an entry, its button and its menu entry; -1: none.
+int readRight(const Group& group);
+int readRight(const Entry& entry);
 
 }  // namespace Navigation

@@ -8,6 +8,7 @@
 #include "shell/CostsFilters.h"
 #include "shell/FilterBar.h"
 #include "shell/FindDialog.h"
+#include "shell/MainMenus.h"
 #include "shell/MainNavigation.h"
 #include "shell/Navigation.h"
 #include "shell/PageWindows.h"
@@ -30,15 +31,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTimer>
-#include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <functional>
 
 namespace {
 
@@ -69,9 +69,8 @@ TfMain::TfMain(TmyDataBase& database, MessageService& messages, TconfigPP& confi
     setWindowTitle(QStringLiteral("Flotanor ") + version());
     m_rights.set();
     m_tips.loadFirstAvailable(TOVUtilities::defaultDataDirectory() + QStringLiteral("/porady.dat"));
-    createActions();
-    createMenus();
     setCentralWidget(createCentre());
+    createActions();
 
     m_dateLabel = new QLabel;
     m_dateLabel->setObjectName(QStringLiteral("StatusData"));
@@ -119,140 +118,44 @@ QAction* TfMain::action(const QString& objectName) const {
 }
 
 void TfMain::createActions() {
-    auto make = [this](const char* name, const QString& text, const QString& hint, auto slot,
-                       QKeySequence key = {}) {
-        auto* act = new QAction(text, this);
-        act->setObjectName(QString::fromLatin1(name));
-        act->setToolTip(hint);
-        act->setStatusTip(hint);
-        if (!key.isEmpty())
-            act->setShortcut(key);
-        connect(act, &QAction::triggered, this, slot);
-        return act;
-    };
-    m_recordActions = {
-        make("SBDodaj", QStringLiteral("Dodaj"), QStringLiteral("Dodaj nową pozycję"),
-             &TfMain::SBDodajClick, QKeySequence(Qt::Key_Insert)),
-        make("SBEdytuj", QStringLiteral("Edytuj"), QStringLiteral("Edytuj zaznaczoną pozycję"),
-             &TfMain::SBEdytujClick, QKeySequence(Qt::Key_F2)),
-        make("SBUsun", QStringLiteral("Usuń"), QStringLiteral("Usuń zaznaczoną pozycję"),
-             &TfMain::SBUsunClick, QKeySequence(Qt::Key_Delete)),
-        make("SBKopiuj", QStringLiteral("Kopiuj"),
-             QStringLiteral("Dodaj nową pozycję na podstawie zaznaczonej"), &TfMain::SBKopiujClick),
-    };
-    m_listActions = {
-        make("SBPodglad", QStringLiteral("Podgląd"), QStringLiteral("Podgląd zaznaczonej pozycji"),
-             [this] { notYetAvailable(QStringLiteral("Podgląd wydruku pozycji")); }),
-        make("SBDrukuj", QStringLiteral("Drukuj"), QStringLiteral("Drukuj zaznaczoną pozycję"),
-             [this] { notYetAvailable(QStringLiteral("Wydruk pozycji")); }),
-        make("SBcsv", QStringLiteral("do CSV"), QStringLiteral("Zapisz tabelę do arkusza CSV"),
-             &TfMain::SBcsvClick),
-        make("SBSzukaj", QStringLiteral("Szukaj"),
-             QStringLiteral("Szukaj informacji w powyższej tabeli"), &TfMain::SBSzukajClick,
-             QKeySequence::Find),
-    };
-    // Always at hand: off a register it shows the prompt to choose one.
-    make("SBSuma", QStringLiteral("Przelicz sumy  "), QStringLiteral("Sumuj kolumny tabeli"),
-         &TfMain::SBSumaClick);
-    make("SBFiszka", QStringLiteral("Fiszka"),
-         QStringLiteral("Podręczny notatnik na informacje tymczasowe"), [this] {
+    m_menus = new MainMenus(this);
+    m_recordActions = m_menus->recordActions();
+    m_listActions = m_menus->listActions();
+    const std::pair<const char*, std::function<void()>> handlers[] = {
+        {"SBDodaj", [this] { SBDodajClick(); }},
+        {"SBEdytuj", [this] { SBEdytujClick(); }},
+        {"SBUsun", [this] { SBUsunClick(); }},
+        {"SBKopiuj", [this] { SBKopiujClick(); }},
+        {"SBPodglad", [this] { notYetAvailable(QStringLiteral("Podgląd wydruku pozycji")); }},
+        {"SBDrukuj", [this] { notYetAvailable(QStringLiteral("Wydruk pozycji")); }},
+        {"SBcsv", [this] { SBcsvClick(); }},
+        {"SBSzukaj", [this] { SBSzukajClick(); }},
+        // Always at hand: off a register it shows the prompt to choose one.
+        {"SBSuma", [this] { SBSumaClick(); }},
+        {"SBFiszka",
+         [this] {
              m_fiszka->setVisible(!m_fiszka->isVisible());
              if (m_fiszka->isVisible())
                  m_fiszka->raise();
-         });
-}
-
-void TfMain::createMenus() {
-    QMenu* data = menuBar()->addMenu(QStringLiteral("&Dane"));
-    QAction* logOffAction =
-        data->addAction(QStringLiteral("Wyloguj się..."), this, &TfMain::logOff);
-    logOffAction->setObjectName(QStringLiteral("Wyloguj1"));
-    data->addSeparator();
-    QAction* quit = data->addAction(QStringLiteral("Zakończ"), this, &QWidget::close);
-    quit->setObjectName(QStringLiteral("Zakoncz1"));
-
-    // Administration needs right 0.
-    m_administration = menuBar()->addMenu(QStringLiteral("&Administracja"));
-    m_administration->setObjectName(QStringLiteral("Administracja1"));
-    QAction* users = m_administration->addAction(QStringLiteral("Zarządzanie użytkownikami"), this,
-                                                 &TfMain::usersRequested);
-    users->setObjectName(QStringLiteral("Uzytkownicy1"));
-    QAction* database = m_administration->addAction(QStringLiteral("Administracja bazą danych"),
-                                                    this, &TfMain::databaseAdministrationRequested);
-    database->setObjectName(QStringLiteral("AdministracjaBaza1"));
-
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&Widok"));
-    view->addAction(QStringLiteral("Start"), this, &TfMain::showStartPage);
-    for (const Navigation::Group& group : Navigation::groups()) {
-        if (group.registerId) {
-            view->addAction(group.caption.trimmed(), this,
-                            [this, id = *group.registerId] { showRegister(id); })
-                ->setObjectName(QStringLiteral("Widok_") + Registers::get(*group.registerId).name);
-            continue;
-        }
-        if (group.entries.isEmpty())
-            continue;
-        QMenu* sub = view->addMenu(group.caption);
-        for (const Navigation::Entry& entry : group.entries) {
-            if (!entry.registerId)
-                continue;
-            sub->addAction(entry.caption.trimmed(), this,
-                           [this, id = *entry.registerId] { showRegister(id); })
-                ->setObjectName(QStringLiteral("Widok_") + Registers::get(*entry.registerId).name);
-        }
-    }
-
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edycja"));
-    const QStringList menuTexts = {QStringLiteral("Dodaj"), QStringLiteral("Edytuj"),
-                                   QStringLiteral("Kasuj"), QStringLiteral("Kopiuj")};
-    for (int i = 0; i < m_recordActions.size(); ++i) {
-        // The menu entries mirror the tool buttons and follow their state.
-        QAction* mirror = edit->addAction(menuTexts[i]);
-        QAction* source = m_recordActions[i];
-        mirror->setObjectName(source->objectName() + QStringLiteral("Menu"));
-        mirror->setStatusTip(source->statusTip());
-        connect(mirror, &QAction::triggered, source, &QAction::trigger);
-        connect(source, &QAction::enabledChanged, mirror, &QAction::setEnabled);
-    }
-    edit->addSeparator();
-    const QStringList listTexts = {QStringLiteral("Podgląd"), QStringLiteral("Drukuj"),
-                                   QStringLiteral("Zapisz do CSV"), QStringLiteral("Szukaj")};
-    for (int i = 0; i < m_listActions.size(); ++i) {
-        QAction* mirror = edit->addAction(listTexts[i]);
-        QAction* source = m_listActions[i];
-        mirror->setObjectName(source->objectName() + QStringLiteral("Menu"));
-        mirror->setStatusTip(source->statusTip());
-        connect(mirror, &QAction::triggered, source, &QAction::trigger);
-        connect(source, &QAction::enabledChanged, mirror, &QAction::setEnabled);
-    }
-    QAction* sums = edit->addAction(QStringLiteral("Przelicz sumy"));
-    sums->setObjectName(QStringLiteral("SBSumaMenu"));
-    connect(sums, &QAction::triggered, action(QStringLiteral("SBSuma")), &QAction::trigger);
-
-    QMenu* tools = menuBar()->addMenu(QStringLiteral("&Narzędzia"));
-    tools->addAction(action(QStringLiteral("SBFiszka")));
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Pomo&c"));
-    help->addAction(QStringLiteral("Porada dnia"), this, [this] {
-        TfPoradaDnia tip(&m_tips, this);
-        tip.setDontShow(!m_config.pokazujPoradeDnia);
-        tip.exec();
-        m_config.pokazujPoradeDnia = !tip.dontShow();
-        if (m_settings)
-            m_settings->save(m_config);
-    });
-
-    QToolBar* bar = addToolBar(QStringLiteral("Narzędzia"));
-    bar->setObjectName(QStringLiteral("ToolBar"));
-    bar->setMovable(false);
-    bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    for (QAction* act : m_recordActions)
-        bar->addAction(act);
-    bar->addSeparator();
-    for (QAction* act : m_listActions)
-        bar->addAction(act);
-    bar->addAction(action(QStringLiteral("SBSuma")));
-    bar->addSeparator();
-    bar->addAction(action(QStringLiteral("SBFiszka")));
+         }},
+        {"Wyloguj1", [this] { logOff(); }},
+        {"Zakoncz1", [this] { close(); }},
+        {"Uzytkownicy1", [this] { emit usersRequested(); }},
+        {"AdministracjaBaza1", [this] { emit databaseAdministrationRequested(); }},
+        {"PoradaDnia1",
+         [this] {
+             TfPoradaDnia tip(&m_tips, this);
+             tip.setDontShow(!m_config.pokazujPoradeDnia);
+             tip.exec();
+             m_config.pokazujPoradeDnia = !tip.dontShow();
+             if (m_settings)
+                 m_settings->save(m_config);
+         }},
+    };
+    for (const auto& [name, handler] : handlers)
+        connect(action(QString::fromLatin1(name)), &QAction::triggered, this, handler);
+    connect(m_menus, &MainMenus::groupChosen, this, &TfMain::groupClicked);
+    connect(m_menus, &MainMenus::entryChosen, this, &TfMain::entryClicked);
 }
 
 QWidget* TfMain::createCentre() {
@@ -335,24 +238,27 @@ RegisterPage* TfMain::page(RegisterId id) const {
 
 void TfMain::setRights(const std::bitset<101>& rights) {
     m_rights = rights;
-    m_administration->menuAction()->setEnabled(m_rights.test(0));
+    auto allowed = [this](int right) { return right < 0 || m_rights.test(size_t(right)); };
+    m_menus->administration()->menuAction()->setEnabled(m_rights.test(0));
+    // Every page the navigation offers: its button and its "Widok" entry.
     const auto& groups = Navigation::groups();
     for (int g = 0; g < groups.size(); ++g) {
-        if (groups[g].registerId)
-            m_navigation->groupButton(g)->setEnabled(
-                m_rights.test(size_t(Registers::get(*groups[g].registerId).readRight)));
+        const bool group = allowed(Navigation::readRight(groups[g]));
+        m_navigation->groupButton(g)->setEnabled(group);
+        m_menus->viewEntry(g, -1)->setEnabled(group);
         for (int e = 0; e < groups[g].entries.size(); ++e) {
-            const Navigation::Entry& entry = groups[g].entries[e];
-            const int right =
-                entry.registerId ? Registers::get(*entry.registerId).readRight : entry.readRight;
-            if (right >= 0)
-                m_navigation->entryButton(g, e)->setEnabled(m_rights.test(size_t(right)));
+            const bool entry = allowed(Navigation::readRight(groups[g].entries[e]));
+            m_navigation->entryButton(g, e)->setEnabled(entry);
+            m_menus->viewEntry(g, e)->setEnabled(entry);
         }
     }
-    for (const RegisterDescriptor& d : Registers::all()) {
-        if (QAction* entry = findChild<QAction*>(QStringLiteral("Widok_") + d.name))
-            entry->setEnabled(m_rights.test(size_t(d.readRight)));
-    }
+    // A page the user may no longer see gives way to the start page.
+    if (m_current && !allowed(Registers::get(*m_current).readRight))
+        showStartPage();
+    else if (m_current)
+        enableRecordActions(true, m_rights.test(size_t(Registers::get(*m_current).writeRight)));
+    if (m_stack->currentWidget() == m_reports && !allowed(17))
+        showStartPage();
 }
 
 void TfMain::startSession(const QString& companyName, const QString& userText) {
@@ -377,6 +283,18 @@ void TfMain::startSession(const QString& companyName, const QString& userText) {
     m_filters->reset();
     fillVehicleList();
     showStartPage();
+}
+
+void TfMain::rereadSession(const QString& userText) {
+    m_start->setUser(userText);
+    const QString fullName = m_db.companyDataName();
+    if (!fullName.trimmed().isEmpty())
+        m_start->setCompany(fullName);
+    showStartPage();
+    // Each register reads its rows again when it is next shown.
+    for (RegisterPage* page : m_pages)
+        page->model().setTable(nullptr);
+    fillVehicleList();  // the vehicle chosen stays chosen while it exists
 }
 
 void TfMain::runStartupReminders() {

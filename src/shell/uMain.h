@@ -15,6 +15,7 @@ class FilterBar;
 class FindDialog;
 class TfSumy;
 class QMenu;
+class MainMenus;
 class MainNavigation;
 class MessageService;
 class QAction;
@@ -42,6 +43,9 @@ public:
 
     // Opens a session on a company: every filter reset, the start page, the vehicle list.
     void startSession(const QString& companyName, const QString& userText);
+    // After the users or the administration window: the user label, the start page and
+    // every register read again; the notepad and the filters stay as they are.
+    void rereadSession(const QString& userText);
     // The tip of the day and the other reminders, after the window is first shown.
     void runStartupReminders();
     // All 101 rights; the register buttons and record operations follow them.
@@ -83,7 +87,6 @@ protected:
 
 private:
     void createActions();
-    void createMenus();
     QWidget* createCentre();
     void groupClicked(int group);
     void entryClicked(int group, int entry);
@@ -120,7 +123,7 @@ private:
     FilterBar* m_filters = nullptr;
     FindDialog* m_find = nullptr;
     TfSumy* m_sums = nullptr;
-    QMenu* m_administration = nullptr;
+    MainMenus* m_menus = nullptr;
     TfFiszka* m_fiszka = nullptr;
     QLabel* m_dateLabel = nullptr;
     QLabel* m_companyLabel = nullptr;

@@ -15,6 +15,7 @@ flotanor_add_library(flotanor_shell_ui
         FindDialog.h FindDialog.cpp
         StartPage.h StartPage.cpp
         MainNavigation.h MainNavigation.cpp
+        MainMenus.h MainMenus.cpp
         uMain.h uMain.cpp
     LIBS flotanor_shell flotanor_registers_ui flotanor_output flotanor_output_ui flotanor_admin flotanor_data
          flotanor_support Qt6::Widgets

@@ -119,25 +119,37 @@ void TstDatabase::locationCheck_data() {
     QTest::addColumn<QString>("setup");
     QTest::addColumn<bool>("testPassword");
     QTest::addColumn<int>("expected");
-    QTest::newRow("nothing recorded") << "none" << true << 1;
-    QTest::newRow("no database there") << "empty" << true << 1;
-    QTest::newRow("right password") << "right" << true << 0;
-    QTest::newRow("wrong password") << "wrong" << true << 2;
-    QTest::newRow("wrong password, no test") << "wrong" << false << 0;
-    QTest::newRow("no password recorded") << "nopassword" << true << 2;
-    QTest::newRow("no hash yet: first one kept") << "nohash" << true << 0;
+    QTest::addColumn<bool>("given");  // the location named on the command line
+    QTest::newRow("nothing recorded") << "none" << true << 1 << false;
+    QTest::newRow("no database there") << "empty" << true << 1 << false;
+    QTest::newRow("right password") << "right" << true << 0 << false;
+    QTest::newRow("wrong password") << "wrong" << true << 2 << false;
+    QTest::newRow("wrong password, no test") << "wrong" << false << 0 << false;
+    QTest::newRow("no password recorded") << "nopassword" << true << 2 << false;
+    QTest::newRow("no hash yet: first one kept") << "nohash" << true << 0 << false;
+    QTest::newRow("given, recorded with its password") << "right" << true << 0 << true;
+    QTest::newRow("given, recorded with a wrong one") << "wrong" << true << 2 << true;
+    QTest::newRow("given, another recorded") << "elsewhere" << true << 2 << true;
+    QTest::newRow("given, nothing recorded") << "unrecorded" << true << 2 << true;
+    QTest::newRow("given, no database there") << "none" << true << 1 << true;
 }
 
 void TstDatabase::locationCheck() {
     QFETCH(QString, setup);
     QFETCH(bool, testPassword);
     QFETCH(int, expected);
+    QFETCH(bool, given);
     TestLocation place;
     REQUIRE_LOCATION(place);
     const DbLocation& at = place.location();
     LocationStore store(m_dataDir->path() + QStringLiteral("/check.ini"));
     QFile::remove(store.path());
-    if (setup != QLatin1String("none")) {
+    if (setup == QLatin1String("elsewhere") || setup == QLatin1String("unrecorded")) {
+        // The right password, but recorded for another location or for none.
+        if (setup == QLatin1String("elsewhere"))
+            QVERIFY(store.setLocation(m_dataDir->path() + QStringLiteral("/inna")) &&
+                    store.setPassword(kPassword));
+    } else if (setup != QLatin1String("none")) {
         QVERIFY(store.setLocation(at.text()));
         if (setup != QLatin1String("nopassword"))
             QVERIFY(store.setPassword(setup == QLatin1String("wrong") ? QStringLiteral("inne")
@@ -148,7 +160,8 @@ void TstDatabase::locationCheck() {
         if (setup != QLatin1String("nohash"))
             QVERIFY(DatabaseAdmin::setPassword(at, kPassword).ok());
     }
-    const DatabaseAdmin::CheckOutcome outcome = DatabaseAdmin::checkLocation(store, testPassword);
+    const DatabaseAdmin::CheckOutcome outcome =
+        DatabaseAdmin::checkLocation(store, testPassword, nullptr, given ? at.text() : QString());
     QCOMPARE(int(outcome.result), expected);
     QCOMPARE(outcome.location.has_value(), expected != 1);
     if (setup == QLatin1String("nohash"))

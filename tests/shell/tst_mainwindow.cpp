@@ -25,8 +25,11 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QStackedWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -49,7 +52,9 @@ private slots:
     void exportEqualsTheCommandLine();
     void vehicleFilterAndConsumptionHeader();
     void sumsWindowFollowsTheRegister();
+    void rightsSwitchTheButtons_data();
     void rightsSwitchTheButtons();
+    void rereadKeepsNotepadAndFilters();
     void secondCopyIsRefused();
     void cleanupTestCase();
 
@@ -189,19 +194,68 @@ void TstMainWindow::sumsWindowFollowsTheRegister() {
     QCOMPARE(cells->item(0, 0)->text(), QStringLiteral("Ilość pojazdów"));
 }
 
+// One right taken away: exactly its page's button and "Widok" entry are disabled.
+void TstMainWindow::rightsSwitchTheButtons_data() {
+    QTest::addColumn<int>("right");
+    QTest::addColumn<QStringList>("disabled");
+    QTest::newRow("administration") << 0 << QStringList{u"Administracja1"_qs};
+    QTest::newRow("vehicles") << 1 << QStringList{u"SBPojazdy"_qs, u"Widok_pojazdy"_qs};
+    QTest::newRow("costs") << 5 << QStringList{u"SBKoszty"_qs, u"Widok_koszty"_qs};
+    QTest::newRow("consumption") << 9 << QStringList{u"SBZuzycie"_qs,       u"SBZuzycieKm"_qs,
+                                                     u"SBZuzycieMth"_qs,    u"Widok_zuzycie"_qs,
+                                                     u"Widok_zuzyciekm"_qs, u"Widok_zuzyciemth"_qs};
+    QTest::newRow("reports") << 17 << QStringList{u"SBRaporty"_qs, u"SBRaportyMenu"_qs};
+    QTest::newRow("library") << 18 << QStringList{u"SBBiblioteka"_qs, u"SBBibliotekaMenu"_qs};
+    QTest::newRow("company data") << 22 << QStringList{u"SBDaneFirmy"_qs, u"SBDaneFirmyMenu"_qs};
+    QTest::newRow("persons") << 24 << QStringList{u"SBOsobowa"_qs, u"Widok_osobowa"_qs};
+}
+
 void TstMainWindow::rightsSwitchTheButtons() {
+    QFETCH(int, right);
+    QFETCH(QStringList, disabled);
     auto button = [this](const char* name) {
         return m_window->findChild<QToolButton*>(QString::fromLatin1(name));
     };
     std::bitset<101> rights;
     rights.set();
-    rights.reset(size_t(Registers::get(RegisterId::Koszty).readRight));
-    rights.reset(18);  // the dictionary library
+    rights.reset(size_t(right));
     m_window->setRights(rights);
-    QVERIFY(!button("SBKoszty")->isEnabled());
-    QVERIFY(!button("SBBiblioteka")->isEnabled());
-    QVERIFY(button("SBDaneFirmy")->isEnabled());
-    QVERIFY(button("SBPrzejazdy")->isEnabled());
+    // The navigation's buttons and the menu entries of the pages.
+    QStringList off;
+    for (QToolButton* b : m_window->findChildren<QToolButton*>()) {
+        if (!b->objectName().startsWith(u"SB"_qs))
+            continue;
+        if (!b->isEnabled())
+            off << b->objectName();
+        if (QAction* entry = m_window->action(b->objectName() + u"Menu"_qs);
+            entry && !entry->isEnabled())
+            off << entry->objectName();
+    }
+    for (QAction* a : m_window->findChildren<QAction*>()) {
+        if (a->objectName().startsWith(u"Widok_"_qs) && !a->isEnabled())
+            off << a->objectName();
+    }
+    if (auto* menu = m_window->findChild<QMenu*>(u"Administracja1"_qs);
+        !menu->menuAction()->isEnabled())
+        off << menu->objectName();
+    off.removeDuplicates();
+    off.sort();
+    disabled.sort();
+    QCOMPARE(off, disabled);
+    // The page goes with its right: the reports page gives way to the start page.
+    if (right == 17) {
+        rights.set();
+        m_window->setRights(rights);
+        click("SBRaporty");
+        QCOMPARE(m_window->findChild<QStackedWidget*>(u"Pages"_qs)->currentWidget()->objectName(),
+                 u"ReportsPage"_qs);
+        rights.reset(17);
+        m_window->setRights(rights);
+        QCOMPARE(m_window->findChild<QStackedWidget*>(u"Pages"_qs)->currentWidget()->objectName(),
+                 u"StartPage"_qs);
+    }
+    if (right != 5)
+        return;
 
     // Without the write right the register lists, but adds nothing.
     rights.set();
@@ -228,6 +282,30 @@ void TstMainWindow::rightsSwitchTheButtons() {
     rights.set();
     m_window->setRights(rights);
     QVERIFY(button("SBBiblioteka")->isEnabled());
+}
+
+// Closing the users or the administration window reads the session again without
+// starting it afresh: the temporary notepad and the filters stay.
+void TstMainWindow::rereadKeepsNotepadAndFilters() {
+    auto* memo = m_window->findChild<QPlainTextEdit*>(u"Memo"_qs);
+    memo->setPlainText(u"Zadzwonić do serwisu"_qs);
+    const QDate month = QDate::currentDate().addMonths(-1);  // the sample has costs in it
+    chooseYear(month.year(), month.month());
+    click("SBFinanse");
+    click("SBKoszty");
+    m_window->rereadSession(u"JAN, Jan Kowalski"_qs);
+    QCOMPARE(memo->toPlainText(), u"Zadzwonić do serwisu"_qs);
+    QCOMPARE(m_window->filterBar()->yearList()->currentText(), QString::number(month.year()));
+    QCOMPARE(m_window->filterBar()->monthList()->currentIndex(), month.month());
+    QVERIFY(m_window->findChild<QLabel*>(u"LUser"_qs)->text().endsWith(u"JAN, Jan Kowalski"_qs));
+    QVERIFY(!m_window->currentRegister());
+    // The register reads its rows again, under the same filter.
+    click("SBFinanse");
+    click("SBKoszty");
+    const QStringList dates = column(grid("KosztyGrid"), 0);
+    QVERIFY(!dates.isEmpty());
+    for (const QString& date : dates)
+        QVERIFY2(date.endsWith(month.toString(u".MM.yyyy"_qs)), qPrintable(date));
 }
 
 void TstMainWindow::yearAndMonthFilter() {

@@ -1,0 +1,136 @@
+#include "shell/MainMenus.h"
+
+#include "data/registers/RegisterDescriptor.h"
+#include "shell/Navigation.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+
+MainMenus::MainMenus(QMainWindow* window) : QObject(window), m_window(window) {
+    m_recordActions = {
+        make("SBDodaj", QStringLiteral("Dodaj"), QStringLiteral("Dodaj nową pozycję"),
+             QKeySequence(Qt::Key_Insert)),
+        make("SBEdytuj", QStringLiteral("Edytuj"), QStringLiteral("Edytuj zaznaczoną pozycję"),
+             QKeySequence(Qt::Key_F2)),
+        make("SBUsun", QStringLiteral("Usuń"), QStringLiteral("Usuń zaznaczoną pozycję"),
+             QKeySequence(Qt::Key_Delete)),
+        make("SBKopiuj", QStringLiteral("Kopiuj"),
+             QStringLiteral("Dodaj nową pozycję na podstawie zaznaczonej"), {}),
+    };
+    m_listActions = {
+        make("SBPodglad", QStringLiteral("Podgląd"), QStringLiteral("Podgląd zaznaczonej pozycji"),
+             {}),
+        make("SBDrukuj", QStringLiteral("Drukuj"), QStringLiteral("Drukuj zaznaczoną pozycję"), {}),
+        make("SBcsv", QStringLiteral("do CSV"), QStringLiteral("Zapisz tabelę do arkusza CSV"), {}),
+        make("SBSzukaj", QStringLiteral("Szukaj"),
+             QStringLiteral("Szukaj informacji w powyższej tabeli"), QKeySequence::Find),
+    };
+    QAction* sums = make("SBSuma", QStringLiteral("Przelicz sumy  "),
+                         QStringLiteral("Sumuj kolumny tabeli"), {});
+    QAction* fiszka = make("SBFiszka", QStringLiteral("Fiszka"),
+                           QStringLiteral("Podręczny notatnik na informacje tymczasowe"), {});
+
+    QMenuBar* bar = window->menuBar();
+    QMenu* data = bar->addMenu(QStringLiteral("&Dane"));
+    data->addAction(make("Wyloguj1", QStringLiteral("Wyloguj się..."), {}, {}));
+    data->addSeparator();
+    data->addAction(make("Zakoncz1", QStringLiteral("Zakończ"), {}, {}));
+
+    m_administration = bar->addMenu(QStringLiteral("&Administracja"));
+    m_administration->setObjectName(QStringLiteral("Administracja1"));
+    m_administration->addAction(
+        make("Uzytkownicy1", QStringLiteral("Zarządzanie użytkownikami"), {}, {}));
+    m_administration->addAction(
+        make("AdministracjaBaza1", QStringLiteral("Administracja bazą danych"), {}, {}));
+
+    createViewMenu(bar->addMenu(QStringLiteral("&Widok")));
+
+    QMenu* edit = bar->addMenu(QStringLiteral("&Edycja"));
+    const QStringList recordTexts = {QStringLiteral("Dodaj"), QStringLiteral("Edytuj"),
+                                     QStringLiteral("Kasuj"), QStringLiteral("Kopiuj")};
+    for (int i = 0; i < m_recordActions.size(); ++i)
+        mirror(edit, m_recordActions[i], recordTexts[i]);
+    edit->addSeparator();
+    const QStringList listTexts = {QStringLiteral("Podgląd"), QStringLiteral("Drukuj"),
+                                   QStringLiteral("Zapisz do CSV"), QStringLiteral("Szukaj")};
+    for (int i = 0; i < m_listActions.size(); ++i)
+        mirror(edit, m_listActions[i], listTexts[i]);
+    mirror(edit, sums, QStringLiteral("Przelicz sumy"));
+
+    bar->addMenu(QStringLiteral("&Narzędzia"))->addAction(fiszka);
+    bar->addMenu(QStringLiteral("Pomo&c"))
+        ->addAction(make("PoradaDnia1", QStringLiteral("Porada dnia"), {}, {}));
+
+    QToolBar* tools = window->addToolBar(QStringLiteral("Narzędzia"));
+    tools->setObjectName(QStringLiteral("ToolBar"));
+    tools->setMovable(false);
+    tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    tools->addActions(m_recordActions);
+    tools->addSeparator();
+    tools->addActions(m_listActions);
+    tools->addAction(sums);
+    tools->addSeparator();
+    tools->addAction(fiszka);
+}
+
+QAction* MainMenus::make(const char* name, const QString& text, const QString& hint,
+                         const QKeySequence& key) {
+    auto* act = new QAction(text, m_window);
+    act->setObjectName(QString::fromLatin1(name));
+    if (!hint.isEmpty()) {
+        act->setToolTip(hint);
+        act->setStatusTip(hint);
+    }
+    if (!key.isEmpty())
+        act->setShortcut(key);
+    return act;
+}
+
+// A menu entry that mirrors a tool button and follows its state.
+void MainMenus::mirror(QMenu* menu, QAction* source, const QString& text) {
+    QAction* entry = menu->addAction(text);
+    entry->setObjectName(source->objectName() + QStringLiteral("Menu"));
+    entry->setStatusTip(source->statusTip());
+    connect(entry, &QAction::triggered, source, &QAction::trigger);
+    connect(source, &QAction::enabledChanged, entry, &QAction::setEnabled);
+}
+
+// Every page the navigation offers: a group of its own (Start, Pojazdy, Raporty,
+// Wykresy) as an entry, a group of registers and windows as a submenu.
+void MainMenus::createViewMenu(QMenu* view) {
+    const auto& groups = Navigation::groups();
+    for (int g = 0; g < groups.size(); ++g) {
+        const Navigation::Group& group = groups[g];
+        QList<QAction*> entries;
+        auto name = [](const Navigation::Entry& entry) {
+            return entry.registerId
+                       ? QStringLiteral("Widok_") + Registers::get(*entry.registerId).name
+                       : entry.objectName + QStringLiteral("Menu");
+        };
+        if (group.entries.isEmpty()) {
+            QAction* own =
+                view->addAction(group.caption.trimmed(), this, [this, g] { emit groupChosen(g); });
+            own->setObjectName(group.registerId ? QStringLiteral("Widok_") +
+                                                      Registers::get(*group.registerId).name
+                                                : group.objectName + QStringLiteral("Menu"));
+            entries << own;
+        } else {
+            QMenu* sub = view->addMenu(group.caption);
+            entries << sub->menuAction();
+            for (int e = 0; e < group.entries.size(); ++e) {
+                QAction* entry = sub->addAction(group.entries[e].caption.trimmed(), this,
+                                                [this, g, e] { emit entryChosen(g, e); });
+                entry->setObjectName(name(group.entries[e]));
+                entries << entry;
+            }
+        }
+        m_viewEntries << entries;
+    }
+}
+
+QAction* MainMenus::viewEntry(int group, int entry) const {
+    return m_viewEntries.value(group).value(entry + 1);
+}
