@@ -1,6 +1,7 @@
 #include "shell/RegisterPage.h"
 
 #include "data/DisplayFormat.h"
+#include "data/TmyDataBase.h"
 #include "shell/CostsFilters.h"
 #include "shell/Navigation.h"
 #include "shell/RegisterGrid.h"
@@ -106,4 +107,33 @@ void RegisterPage::showSummary(const Consumption::Summary& summary) {
         summary.firstDate >= 99999999 ? QString() : format.date(summary.firstDate);
     const QString last = summary.lastDate == 0 ? QString() : format.date(summary.lastDate);
     m_period->setText(first + QStringLiteral(" - ") + last);
+}
+
+void RegisterPage::relist(TmyDataBase& database) {
+    const RegisterDescriptor& d = Registers::get(m_id);
+    QStringList key;
+    const int row = m_grid->currentRow();
+    if (row >= 0) {
+        for (const QString& field : d.keyFields)
+            key << m_model->raw(row, field).toString();
+    }
+    database.refreshList(m_id, *m_model);
+    if (m_fuelKind)
+        showSummary(database.summary(m_id));
+    int sorted = -1;
+    for (int c = 0; c < d.columns.size(); ++c) {
+        if (!d.fixedSort &&
+            d.columns[c].field.compare(database.filter(m_id).sortField, Qt::CaseInsensitive) == 0)
+            sorted = c;
+    }
+    m_grid->setHighlightedColumn(sorted);
+    const int found = key.isEmpty() ? -1 : m_model->findRow(key);
+    m_grid->setCurrentRow(found >= 0 ? found : 0);
+    // The columns take the width of the first rows they show.
+    if (!m_sized && m_model->rowCount() > 0) {
+        m_grid->resizeColumnsToContents();
+        for (int c = 0; c < d.columns.size(); ++c)
+            m_grid->setColumnWidth(c, std::min(m_grid->columnWidth(c) + 12, 320));
+        m_sized = true;
+    }
 }

@@ -11,6 +11,7 @@ class CostsFilters;
 class QComboBox;
 class QLabel;
 class RegisterGrid;
+class TmyDataBase;
 
 // The page of one register: its banner, for the consumption registers the vehicle, its
 // norm, the fuel kind and the figures of the listed period, for costs their own three
@@ -27,6 +28,10 @@ public:
     RegisterGrid* grid() const { return m_grid; }
     CostsFilters* costsFilters() const { return m_costs; }
     QComboBox* fuelKindList() const { return m_fuelKind; }
+
+    // Lists the register again under its filter state; the cursor stays on the same
+    // record when the new list still holds it.
+    void relist(TmyDataBase& database);
 
     // The consumption pages' header.
     void showVehicle(const VehicleInfo& vehicle);
@@ -45,4 +50,5 @@ private:
     QLabel* m_norm = nullptr;
     QLabel* m_average = nullptr;
     QLabel* m_period = nullptr;
+    bool m_sized = false;
 };

@@ -10,12 +10,14 @@
 #include "shell/FindDialog.h"
 #include "shell/MainMenus.h"
 #include "shell/MainNavigation.h"
+#include "shell/MessagePage.h"
 #include "shell/Navigation.h"
 #include "shell/PageWindows.h"
 #include "shell/RecordDeletion.h"
 #include "shell/RecordEditors.h"
 #include "shell/RegisterGrid.h"
 #include "shell/RegisterPage.h"
+#include "shell/ReportsPage.h"
 #include "shell/StartPage.h"
 #include "shell/TextPanes.h"
 #include "shell/uFiszka.h"
@@ -39,24 +41,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <functional>
-
-namespace {
-
-QWidget* messagePage(const QString& objectName, const QString& text) {
-    auto* page = new QWidget;
-    page->setObjectName(objectName);
-    auto* layout = new QVBoxLayout(page);
-    auto* label = new QLabel(text);
-    label->setAlignment(Qt::AlignCenter);
-    label->setWordWrap(true);
-    QFont font = label->font();
-    font.setPointSizeF(font.pointSizeF() * 1.3);
-    label->setFont(font);
-    layout->addWidget(label);
-    return page;
-}
-
-}  // namespace
 
 TfMain::TfMain(TmyDataBase& database, MessageService& messages, TconfigPP& config,
                SettingsFile* settings, QWidget* parent)
@@ -94,7 +78,7 @@ TfMain::TfMain(TmyDataBase& database, MessageService& messages, TconfigPP& confi
         resize(1280, 800);
     m_ignoreResize = false;
     m_start->notepad()->setPlainText(TextPanes::load(TextPanes::notepadFile()));
-    m_orderText->setPlainText(TextPanes::load(TextPanes::orderTextFile()));
+    m_reports->orderText()->setPlainText(TextPanes::load(TextPanes::orderTextFile()));
     // A resize is stored once the user has stopped dragging.
     m_saveSize = new QTimer(this);
     m_saveSize->setSingleShot(true);
@@ -176,20 +160,13 @@ QWidget* TfMain::createCentre() {
     m_stack->setObjectName(QStringLiteral("Pages"));
     m_start = new StartPage;
     m_stack->addWidget(m_start);
-    m_groupStart = messagePage(QStringLiteral("GroupStart"),
-                               QStringLiteral("Aby edytować kliknij właściwą ikonę po lewo"));
+    m_groupStart = new MessagePage(QStringLiteral("GroupStart"),
+                                   QStringLiteral("Aby edytować kliknij właściwą ikonę po lewo"));
     m_stack->addWidget(m_groupStart);
-    m_reports = messagePage(QStringLiteral("ReportsPage"),
-                            QStringLiteral("Raporty\n\nStrona raportów jest w przygotowaniu."));
-    // The order text printed on order reports; kept between runs.
-    m_orderText = new QPlainTextEdit;
-    m_orderText->setObjectName(QStringLiteral("trescZlecenia"));
-    m_orderText->setMaximumHeight(160);
-    m_reports->layout()->addWidget(new QLabel(QStringLiteral("Treść zlecenia:")));
-    m_reports->layout()->addWidget(m_orderText);
+    m_reports = new ReportsPage;
     m_stack->addWidget(m_reports);
-    m_charts = messagePage(QStringLiteral("ChartsPage"),
-                           QStringLiteral("Wykresy\n\nStrona wykresów jest w przygotowaniu."));
+    m_charts = new MessagePage(QStringLiteral("ChartsPage"),
+                               QStringLiteral("Wykresy\n\nStrona wykresów jest w przygotowaniu."));
     m_stack->addWidget(m_charts);
     for (const RegisterDescriptor& d : Registers::all()) {
         auto* page = new RegisterPage(d.id);
@@ -385,34 +362,7 @@ void TfMain::showRegister(RegisterId id) {
 }
 
 void TfMain::relist(RegisterId id) {
-    RegisterPage* p = page(id);
-    RegisterGrid* grid = p->grid();
-    const RegisterDescriptor& d = Registers::get(id);
-    // The cursor stays on the same record when the new list still holds it.
-    QStringList key;
-    const int row = grid->currentRow();
-    if (row >= 0) {
-        for (const QString& field : d.keyFields)
-            key << p->model().raw(row, field).toString();
-    }
-    m_db.refreshList(id, p->model());
-    if (p->fuelKindList())
-        p->showSummary(m_db.summary(id));
-    int sorted = -1;
-    for (int c = 0; c < d.columns.size(); ++c) {
-        if (!d.fixedSort &&
-            d.columns[c].field.compare(m_db.filter(id).sortField, Qt::CaseInsensitive) == 0)
-            sorted = c;
-    }
-    grid->setHighlightedColumn(sorted);
-    const int found = key.isEmpty() ? -1 : p->model().findRow(key);
-    grid->setCurrentRow(found >= 0 ? found : 0);
-    if (!p->property("sized").toBool() && p->model().rowCount() > 0) {
-        grid->resizeColumnsToContents();
-        for (int c = 0; c < d.columns.size(); ++c)
-            grid->setColumnWidth(c, std::min(grid->columnWidth(c) + 12, 320));
-        p->setProperty("sized", true);
-    }
+    page(id)->relist(m_db);
 }
 
 void TfMain::refreshRegisterOnScreen() {
@@ -582,7 +532,7 @@ void TfMain::FindTextFind(const QString& text) {
 
 void TfMain::saveTextPanes() {
     TextPanes::save(TextPanes::notepadFile(), m_start->notepad()->toPlainText());
-    TextPanes::save(TextPanes::orderTextFile(), m_orderText->toPlainText());
+    TextPanes::save(TextPanes::orderTextFile(), m_reports->orderText()->toPlainText());
 }
 
 void TfMain::logOff() {

@@ -24,6 +24,7 @@ class QPlainTextEdit;
 class QStackedWidget;
 class QTimer;
 class RegisterPage;
+class ReportsPage;
 class StartPage;
 class TfFiszka;
 class TmyDataBase;
@@ -115,8 +116,7 @@ private:
     QStackedWidget* m_stack = nullptr;
     StartPage* m_start = nullptr;
     QWidget* m_groupStart = nullptr;
-    QWidget* m_reports = nullptr;
-    QPlainTextEdit* m_orderText = nullptr;
+    ReportsPage* m_reports = nullptr;
     QTimer* m_saveSize = nullptr;
     QWidget* m_charts = nullptr;
     QList<RegisterPage*> m_pages;

@@ -14,6 +14,8 @@ flotanor_add_library(flotanor_shell_ui
         RegisterPage.h RegisterPage.cpp
         FindDialog.h FindDialog.cpp
         StartPage.h StartPage.cpp
+        MessagePage.h MessagePage.cpp
+        ReportsPage.h ReportsPage.cpp
         MainNavigation.h MainNavigation.cpp
         MainMenus.h MainMenus.cpp
         uMain.h uMain.cpp
