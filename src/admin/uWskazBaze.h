@@ -5,17 +5,16 @@
 #include <QDialog>
 #include <optional>
 
+class CompanyListPage;
+class DatabaseDirectoryPage;
 class LocationStore;
 class MessageService;
-class QCheckBox;
 class QFileSystemModel;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
 class QRadioButton;
 class QStackedWidget;
-class QTreeView;
 class TmyDataBase;
 
 // "Baza danych": creates a database, points the program at an existing one, and adds,
@@ -48,9 +47,7 @@ public:
 
 private:
     QWidget* buildMenuPage();
-    QWidget* buildLocationPage(Page page);
     QWidget* buildAddPage();
-    QWidget* buildCompanyListPage(Page page);
 
     void showMenu();
     void openPage(Page page);
@@ -59,7 +56,6 @@ private:
     std::optional<DbLocation> typedLocation(QLineEdit* field, bool tell);
     std::optional<QString> askPassword(const DbLocation& location, const QString& text);
     bool fillCompanies(Page page);
-    void companyChosen(Page page);
 
     void createDatabase();
     void openDatabase();
@@ -79,17 +75,11 @@ private:
     QLabel* m_location = nullptr;
     QRadioButton* m_choices[5] = {};
     QFileSystemModel* m_dirs = nullptr;
-    QTreeView* m_newTree = nullptr;
-    QTreeView* m_openTree = nullptr;
-    QLineEdit* m_newPath = nullptr;
-    QLineEdit* m_openPath = nullptr;
-    QCheckBox* m_sample = nullptr;
+    DatabaseDirectoryPage* m_newPage = nullptr;
+    DatabaseDirectoryPage* m_openPage = nullptr;
     QLineEdit* m_companyName = nullptr;
     QLineEdit* m_companyDir = nullptr;
-    QListWidget* m_lists[2] = {};
-    QLabel* m_chosenName[2] = {};
-    QLabel* m_chosenDir[2] = {};
-    QLineEdit* m_newName = nullptr;
+    CompanyListPage* m_companyPages[2] = {};  // renaming, deleting
     QPushButton* m_next = nullptr;
     QPushButton* m_menu = nullptr;
 };
