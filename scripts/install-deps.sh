@@ -7,7 +7,7 @@ packages=(
     libsqlite3-dev libssl-dev ninja-build cmake g++ ccache make
 )
 if [ "${1:-}" = "--test" ]; then
-    packages+=(postgresql xvfb xauth fonts-dejavu-core imagemagick)
+    packages+=(postgresql sqlite3 xvfb xauth fonts-dejavu-core imagemagick)
 fi
 
 missing=()

@@ -2,12 +2,14 @@
 
 #include "data/ErrorReport.h"
 #include "data/engine/DbConnection.h"
+#include "data/engine/PolishCollation.h"
 
 QStringList DistanceTable::places(const QString& field) {
     QStringList list;
     DbQuery rows;
     const SqlStatement statement(
-        QStringLiteral("SELECT %1 FROM odleglosci GROUP BY %1 ORDER BY %1").arg(field));
+        QStringLiteral("SELECT %1 FROM odleglosci GROUP BY %1 ORDER BY %1%2")
+            .arg(field, PolishCollation::clause()));
     if (DbError error = m_main.select(statement, &rows)) {
         m_report.report(error, 0);
         return list;

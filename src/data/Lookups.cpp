@@ -2,6 +2,7 @@
 
 #include "data/ErrorReport.h"
 #include "data/engine/DbConnection.h"
+#include "data/engine/PolishCollation.h"
 #include "data/registers/ListSql.h"
 
 #include <QHash>
@@ -55,9 +56,9 @@ QList<LookupEntry> Lookups::run(const QString& sql,
 QList<LookupEntry> Lookups::dictionary(const QString& code) {
     QString order = QStringLiteral("KOD");
     if (code == QLatin1String("RDPLA"))
-        order = QStringLiteral("OPIS");
+        order = QStringLiteral("OPIS") + PolishCollation::clause();
     else if (code == QLatin1String("STVAT"))
-        order = QStringLiteral("OPIS DESC");
+        order = QStringLiteral("OPIS") + PolishCollation::clause() + QStringLiteral(" DESC");
     return run(
         QStringLiteral("SELECT KOD, OPIS, UZUP1 FROM slowniki WHERE IDSLOWNIK = :CODE ORDER BY ") +
             order + QStringLiteral(", KOD"),
@@ -74,7 +75,8 @@ QList<LookupEntry> Lookups::vehicles() {
     QList<LookupEntry> entries;
     DbQuery result;
     const SqlStatement statement(
-        QStringLiteral("SELECT IDPOJAZD, NRREJ, IDKIEROWCY, STAWKA FROM pojazdy ORDER BY NRREJ"));
+        QStringLiteral("SELECT IDPOJAZD, NRREJ, IDKIEROWCY, STAWKA FROM pojazdy ORDER BY NRREJ") +
+        PolishCollation::clause());
     if (DbError error = m_company.select(statement, &result)) {
         m_report.report(error, 45);
         return entries;
@@ -95,15 +97,17 @@ QList<LookupEntry> Lookups::fuelCards() {
 }
 
 QList<LookupEntry> Lookups::roadCards() {
-    return run(
-        QStringLiteral("SELECT IDDROGOWA, NRKARTY FROM kartydrogowe ORDER BY NRKARTY, IDDROGOWA"),
-        {}, 141202, true);
+    return run(QStringLiteral("SELECT IDDROGOWA, NRKARTY FROM kartydrogowe ORDER BY NRKARTY") +
+                   PolishCollation::clause() + QStringLiteral(", IDDROGOWA"),
+               {}, 141202, true);
 }
 
 QStringList Lookups::registrations() {
     QStringList list;
     for (const LookupEntry& entry :
-         run(QStringLiteral("SELECT NRREJ, NRREJ FROM pojazdy ORDER BY NRREJ"), {}, 0, false))
+         run(QStringLiteral("SELECT NRREJ, NRREJ FROM pojazdy ORDER BY NRREJ") +
+                 PolishCollation::clause(),
+             {}, 0, false))
         list << entry.text;
     return list;
 }
@@ -112,7 +116,8 @@ QStringList Lookups::suggestions(const QString& code) {
     QStringList list;
     for (const LookupEntry& entry :
          run(QStringLiteral(
-                 "SELECT OPIS, OPIS FROM slowniki WHERE IDSLOWNIK = :CODE ORDER BY OPIS"),
+                 "SELECT OPIS, OPIS FROM slowniki WHERE IDSLOWNIK = :CODE ORDER BY OPIS") +
+                 PolishCollation::clause(),
              {{QStringLiteral(":CODE"), code}}, 0, false))
         list << entry.text;
     // A text entered twice is offered once.

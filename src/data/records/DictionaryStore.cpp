@@ -2,6 +2,7 @@
 
 #include "data/RecordTemplates.h"
 #include "data/TmyDataBase.h"
+#include "data/engine/PolishCollation.h"
 
 namespace {
 
@@ -13,8 +14,8 @@ SqlStatement DictionaryStore::listStatement(const QString& code) {
     // The VAT rates are texts like "23.00"; they list from the highest text down.
     SqlStatement statement(
         QStringLiteral("SELECT KOD, OPIS, UZUP1, UZUP2 FROM slowniki WHERE IDSLOWNIK = :CODE ") +
-        (code == QLatin1String("STVAT") ? QStringLiteral("ORDER BY OPIS DESC")
-                                        : QStringLiteral("ORDER BY OPIS, KOD")));
+        QStringLiteral("ORDER BY OPIS") + PolishCollation::clause() +
+        (code == QLatin1String("STVAT") ? QStringLiteral(" DESC") : QStringLiteral(", KOD")));
     statement.bindText(QStringLiteral(":CODE"), code);
     return statement;
 }

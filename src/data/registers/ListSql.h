@@ -11,8 +11,10 @@ QString personName(const QString& alias);
 QString vehicleName(const QString& alias);
 
 // Names every plain column of a statement's select list ("p.NREW" becomes
-// "p.NREW AS NREW"): SQLite resolves ORDER BY names against output names only when they
-// are given explicitly, and two joined tables often share a field name.
+// "p.NREW AS NREW", "*" every column of its one table): SQLite resolves ORDER BY names
+// against output names only when they are given explicitly, and two joined tables often
+// share a field name. A text shown in lists takes the Polish order there, so that sorting
+// by its name sorts it so; the stored schema compares texts as the engines do.
 QString withColumnNames(const QString& statement);
 
 }  // namespace ListSql

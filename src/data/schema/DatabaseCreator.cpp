@@ -1,5 +1,6 @@
 #include "data/schema/DatabaseCreator.h"
 
+#include "data/engine/PolishCollation.h"
 #include "data/engine/RowInsert.h"
 #include "data/schema/CompanySeed.h"
 #include "data/schema/DatabasePassword.h"
@@ -448,8 +449,10 @@ QList<CompanyEntry> DatabaseCreator::companies(const DbLocation& location, DbErr
     if (*error)
         return list;
     DbQuery result;
-    *error = main.select(
-        SqlStatement(QStringLiteral("SELECT NAZWA, DIR FROM firmy ORDER BY NAZWA")), &result);
+    *error =
+        main.select(SqlStatement(QStringLiteral("SELECT NAZWA, DIR FROM firmy ORDER BY NAZWA") +
+                                 PolishCollation::clause()),
+                    &result);
     while (error->ok() && result.next())
         list.append({result.text(u"NAZWA"), result.text(u"DIR")});
     return list;

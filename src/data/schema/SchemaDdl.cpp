@@ -20,8 +20,10 @@ QString columnType(const FieldDef& field, EngineKind engine, bool singleKey) {
         case FieldKind::Flag:
             return QStringLiteral("TEXT");
         case FieldKind::Text:
-            return field.collated ? QStringLiteral("TEXT") + PolishCollation::clause()
-                                  : QStringLiteral("TEXT");
+            // The Polish order is the lists' business, not the stored schema's: the stock
+            // tools can check and restore every database, and no index depends on a
+            // collation library's version.
+            return QStringLiteral("TEXT");
     }
     return QStringLiteral("TEXT");
 }
