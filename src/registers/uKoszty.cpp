@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
@@ -38,6 +39,12 @@ QString dictionaryText(TmyDataBase& db, const QString& code, const QVariant& key
             return entry.text;
     }
     return {};
+}
+
+// "Dodaj powyższe dane do" keeps its target from one opening of the dialog to the next.
+int& lastHandOnTarget() {
+    static int target = 0;
+    return target;
 }
 
 bool isRefuelling(RegisterId id) {
@@ -146,6 +153,7 @@ TfKoszty::TfKoszty(TmyDataBase& database, MessageService& messages, QWidget* par
     m_handOnTarget->setObjectName(QStringLiteral("dodajDo"));
     m_handOnTarget->setToolTip(QStringLiteral("Wskaż rejestr docelowy, do którego dodać dane"));
     m_handOnTarget->addItems(handOnTargetNames());
+    m_handOnTarget->setCurrentIndex(lastHandOnTarget());
     m_fuelKindLabel = new QLabel(QStringLiteral("Rodzaj paliwa:"));
     m_fuelKindLabel->setObjectName(QStringLiteral("rPaliwaLabel"));
     m_fuelKind = new QComboBox;
@@ -164,7 +172,11 @@ TfKoszty::TfKoszty(TmyDataBase& database, MessageService& messages, QWidget* par
     connect(m_vehicle, &LookupField::chosen, this, &TfKoszty::vehicleChosen);
     connect(m_kind, &QComboBox::activated, this, &TfKoszty::kindChosen);
     connect(m_fuel, &QLineEdit::textChanged, this, &TfKoszty::fuelChanged);
-    connect(m_handOnTarget, &QComboBox::currentIndexChanged, this, &TfKoszty::targetChanged);
+    connect(m_handOnTarget, &QComboBox::currentIndexChanged, this, [this](int index) {
+        lastHandOnTarget() = std::max(index, 0);
+        targetChanged();
+    });
+    m_kind->lineEdit()->installEventFilter(this);
     connect(kindLibrary, &QToolButton::clicked, this, [this] {
         DictionaryLibraryHook::open(this, m_db, QStringLiteral("RDWYD"));
         reloadKinds();
@@ -230,11 +242,42 @@ void TfKoszty::targetChanged() {
     m_fuelKind->setVisible(consumption);
 }
 
-Record TfKoszty::defaults() {
+Record TfKoszty::defaults(const RecordEditors::CostOptions& list) {
     Record r;
     r.set(field("CZYVAT"), QStringLiteral("T"));
-    r.set(field("IDDROGOWA"), -1);
+    r.set(field("ISFUEL"), list.fuelOnly ? QStringLiteral("T") : QString());
+    r.set(field("CK"), list.costCentre.value_or(0));
+    r.set(field("IDDROGOWA"), list.roadCard.value_or(-1));
     return r;
+}
+
+void TfKoszty::setKindChosenOnly(bool on) {
+    m_kindChosenOnly = on;
+    m_kind->lineEdit()->setContextMenuPolicy(on ? Qt::NoContextMenu : Qt::DefaultContextMenu);
+    m_kind->lineEdit()->setAcceptDrops(!on);
+}
+
+bool TfKoszty::eventFilter(QObject* watched, QEvent* event) {
+    // With the kind chosen only, a key may choose, confirm, cancel or move on, never type.
+    if (m_kindChosenOnly && watched == m_kind->lineEdit() && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        switch (key->key()) {
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+            case Qt::Key_Escape:
+            case Qt::Key_Tab:
+            case Qt::Key_Backtab:
+            case Qt::Key_Up:
+            case Qt::Key_Down:
+            case Qt::Key_PageUp:
+            case Qt::Key_PageDown:
+            case Qt::Key_F4:
+                return false;
+            default:
+                return true;
+        }
+    }
+    return RecordDialog::eventFilter(watched, event);
 }
 
 Record TfKoszty::fromHandOn(TmyDataBase& db, const RecordEditors::HandOn& handOn) {
@@ -399,12 +442,13 @@ namespace CostEditor {
 RecordEditors::Outcome edit(const RecordEditors::Request& request) {
     TfKoszty dialog(request.database, request.messages, request.parent);
     dialog.setOpenedByHandOn(request.mode == RecordEditors::Mode::HandOn);
-    dialog.setRemarkMustBeginWithNumber(request.remarkMustBeginWithNumber);
+    dialog.setRemarkMustBeginWithNumber(request.costs.remarkMustBeginWithNumber);
+    dialog.setKindChosenOnly(request.costs.kindChosenOnly);
     EditFlow flow;
     flow.id = RegisterId::Koszty;
     flow.insertErrorCode = 7;
     flow.updateErrorCode = 13;
-    flow.defaults = &TfKoszty::defaults;
+    flow.defaults = [&request] { return TfKoszty::defaults(request.costs); };
     TmyDataBase& database = request.database;
     flow.fromHandOn = [&database](const RecordEditors::HandOn& handOn) {
         return TfKoszty::fromHandOn(database, handOn);

@@ -28,6 +28,8 @@ public:
 
     // The remark must begin with a number (the program option poleInneJestLiczba).
     void setRemarkMustBeginWithNumber(bool on) { m_remarkNumber = on; }
+    // The kind of expense can only be chosen from its list (the option RodzajKosztuRO).
+    void setKindChosenOnly(bool on);
     // A cost handed on from another register stores "no road card" as 0, not -1.
     void setOpenedByHandOn(bool handOn) { m_openedByHandOn = handOn; }
 
@@ -37,14 +39,15 @@ public:
     // The hand-on asked for in the dialog for the saved record; none unless "dodaj" is checked.
     std::optional<RecordEditors::HandOn> handOn(const Record& saved) const;
 
-    // The values a plain "Dodaj" opens with.
-    static Record defaults();
+    // The values a plain "Dodaj" opens with: the costs list's filters taken over.
+    static Record defaults(const RecordEditors::CostOptions& list = {});
     // The values a record handed on from a repair, a damage, a tyre set or a refuelling
     // opens with.
     static Record fromHandOn(TmyDataBase& database, const RecordEditors::HandOn& handOn);
 
 protected:
     bool checkFields() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void reloadLists();
@@ -57,6 +60,7 @@ private:
     TmyDataBase& m_db;
     bool m_remarkNumber = false;
     bool m_openedByHandOn = false;
+    bool m_kindChosenOnly = false;
     DateField* m_date;
     LookupField* m_roadCard;
     LookupField* m_vehicle;

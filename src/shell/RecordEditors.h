@@ -28,6 +28,17 @@ struct HandOn {
     bool lpg = false;  // consumption targets: the fuel kind chosen in the source
 };
 
+// What the cost dialog takes from the program options and from the costs list.
+struct CostOptions {
+    bool remarkMustBeginWithNumber = false;  // the option poleInneJestLiczba
+    bool kindChosenOnly = false;             // the option RodzajKosztuRO
+    // A plain add takes over the costs list's filters: fuel purchases only, the cost centre
+    // (KOD) and the road card (IDDROGOWA) chosen there.
+    bool fuelOnly = false;
+    std::optional<qint64> costCentre;
+    std::optional<qint64> roadCard;
+};
+
 struct Request {
     QWidget* parent;
     TmyDataBase& database;
@@ -36,9 +47,9 @@ struct Request {
     int row;  // the current row, -1 when the list is empty
     Mode mode;
     std::bitset<101> rights;
-    QString companyName;                     // as the main window shows it
-    const HandOn* handOn = nullptr;          // Mode::HandOn
-    bool remarkMustBeginWithNumber = false;  // costs: the program option poleInneJestLiczba
+    QString companyName;             // the company data's name, as the main window shows it
+    const HandOn* handOn = nullptr;  // Mode::HandOn
+    CostOptions costs;
 };
 
 struct Outcome {

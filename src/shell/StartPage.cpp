@@ -44,6 +44,10 @@ void StartPage::setCompany(const QString& name) {
     m_company->setText(name);
 }
 
+QString StartPage::company() const {
+    return m_company->text();
+}
+
 void StartPage::setUser(const QString& text) {
     m_user->setText(QStringLiteral("Zalogowany użytkownik: ") + text);
 }

@@ -14,6 +14,7 @@ public:
     explicit StartPage(QWidget* parent = nullptr);
 
     void setCompany(const QString& name);
+    QString company() const;
     void setUser(const QString& text);
     void setLink(const QString& url);
     QPlainTextEdit* notepad() const { return m_notepad; }

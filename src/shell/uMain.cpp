@@ -420,9 +420,16 @@ void TfMain::runEditor(int mode, const RecordEditors::HandOn* handOn) {
                                    p->grid()->currentRow(),
                                    RecordEditors::Mode(mode),
                                    m_rights,
-                                   m_companyLabel->text(),
+                                   m_start->company(),
                                    handOn,
-                                   m_config.poleInneJestLiczba};
+                                   {}};
+    request.costs.remarkMustBeginWithNumber = m_config.poleInneJestLiczba;
+    request.costs.kindChosenOnly = m_config.RodzajKosztuRO;
+    FilterSelection costsList;
+    page(RegisterId::Koszty)->costsFilters()->apply(&costsList);
+    request.costs.fuelOnly = costsList.fuelOnly;
+    request.costs.costCentre = costsList.costCentre;
+    request.costs.roadCard = costsList.roadCard;
     const RecordEditors::Outcome outcome = RecordEditors::run(id, request);
     if (!outcome.saved)
         return;

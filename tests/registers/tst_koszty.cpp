@@ -172,7 +172,9 @@ private slots:
     void kindsInPolishOrder();
     void vehicleFillsEmptyDriver_data();
     void vehicleFillsEmptyDriver();
+    void addOpensEmpty_data();
     void addOpensEmpty();
+    void kindCanOnlyBeChosen();
     void storedAmountsShownAsStored();
     void roundTripThroughTheList();
     void handOnIn_data();
@@ -183,7 +185,8 @@ private slots:
 
 private:
     RecordEditors::Outcome run(Mode mode, ListModel& model, int row,
-                               const RecordEditors::HandOn* handOn = nullptr);
+                               const RecordEditors::HandOn* handOn = nullptr,
+                               const RecordEditors::CostOptions& costs = {});
     qint64 dictionaryKey(const QString& code, const QString& text);
     void insert(const QString& table, const FieldValues& values, qint64* key = nullptr);
 
@@ -250,9 +253,10 @@ void TstKoszty::initTestCase() {
 }
 
 RecordEditors::Outcome TstKoszty::run(Mode mode, ListModel& model, int row,
-                                      const RecordEditors::HandOn* handOn) {
+                                      const RecordEditors::HandOn* handOn,
+                                      const RecordEditors::CostOptions& costs) {
     RecordEditors::Request request{
-        nullptr, *m_db, m_messages, model, row, mode, {}, QStringLiteral("Firma"), handOn};
+        nullptr, *m_db, m_messages, model, row, mode, {}, QStringLiteral("Firma"), handOn, costs};
     request.rights.set();
     return CostEditor::edit(request);
 }
@@ -487,14 +491,32 @@ void TstKoszty::vehicleFillsEmptyDriver() {
     QCOMPARE(shown(&dialog, QStringLiteral("fIDKIEROWCY")), after);
 }
 
+// A plain add opens empty but for the costs list's own filters, which it takes over.
+void TstKoszty::addOpensEmpty_data() {
+    QTest::addColumn<bool>("filtered");
+    QTest::addColumn<QStringList>("taken");  // what the filters put into the dialog
+    QTest::newRow("no filter") << false
+                               << QStringList{u"fISFUEL=N"_qs, u"fCK="_qs, u"fIDDROGOWA="_qs};
+    QTest::newRow("fuel, centre, road card")
+        << true << QStringList{u"fISFUEL=T"_qs, u"fCK=Dział B"_qs, u"fIDDROGOWA=KD/1"_qs};
+}
+
 void TstKoszty::addOpensEmpty() {
+    QFETCH(bool, filtered);
+    QFETCH(QStringList, taken);
     ListModel costs(RegisterId::Koszty);
+    RecordEditors::CostOptions list;
+    if (filtered) {
+        list.fuelOnly = true;
+        list.costCentre = dictionaryKey(u"CKKOD"_qs, u"Dział B"_qs);
+        list.roadCard = m_roadCard;
+    }
     const Snapshot want = expected(
-        {"fDATA=",        "fNRREJ=",      "fRODZWYD=",       "fNAZWATOWAR=",  "fNRDOKUMENT=",
-         "fUWAGI=",       "fDATAWYSTAW=", "fRODZAJPLAT=",    "fIDKARTY=",     "fIDKIEROWCY=",
-         "fIDDROGOWA=",   "fCK=",         "fWARTNETTO=0,00", "fWARTVAT=0,00", "fWARTBRUTTO=0,00",
-         "fLICZNIK=0,00", "fFUEL=0",      "fCZYVAT=T",       "fISFUEL=N",     "stawkaVAT=",
-         "dodaj=N"});
+        QStringList{"fDATA=", "fNRREJ=", "fRODZWYD=", "fNAZWATOWAR=", "fNRDOKUMENT=", "fUWAGI=",
+                    "fDATAWYSTAW=", "fRODZAJPLAT=", "fIDKARTY=", "fIDKIEROWCY=", "fWARTNETTO=0,00",
+                    "fWARTVAT=0,00", "fWARTBRUTTO=0,00", "fLICZNIK=0,00", "fFUEL=0", "fCZYVAT=T",
+                    "stawkaVAT=", "dodaj=N"} +
+        taken);
     Snapshot seen;
     int limits[5] = {};
     ModalScript script({[&](TfKoszty* d) {
@@ -507,7 +529,7 @@ void TstKoszty::addOpensEmpty() {
         }
         d->cancelButton()->click();
     }});
-    QVERIFY(!script.run([&] { return run(Mode::Add, costs, -1); }).saved);
+    QVERIFY(!script.run([&] { return run(Mode::Add, costs, -1, nullptr, list); }).saved);
     QVERIFY(script.clean());
     QCOMPARE(seen, want);
     QCOMPARE(QList<int>(std::begin(limits), std::end(limits)), QList<int>({100, 100, 30, 254, 18}));
@@ -755,14 +777,20 @@ void TstKoszty::handOnOut() {
 }
 
 void TstKoszty::handOnChoiceAcrossOpenings() {
+    {
+        TfKoszty first(*m_db, m_messages);
+        first.setRecord(TfKoszty::defaults());
+        first.show();
+        put(&first, QStringLiteral("dodaj"), QStringLiteral("T"));
+        put(&first, QStringLiteral("dodajDo"), QStringLiteral("#3"));
+        first.setPreview(true);
+        QVERIFY(!child(&first, QStringLiteral("dodaj"))->isEnabled());
+    }
+    // The next opening (a dialog of its own) starts unchecked and enabled, with the
+    // target kept.
     TfKoszty dialog(*m_db, m_messages);
-    dialog.setRecord(TfKoszty::defaults());
     dialog.show();
-    put(&dialog, QStringLiteral("dodaj"), QStringLiteral("T"));
-    put(&dialog, QStringLiteral("dodajDo"), QStringLiteral("#3"));
     dialog.setPreview(true);
-    QVERIFY(!child(&dialog, QStringLiteral("dodaj"))->isEnabled());
-    // The next opening starts unchecked and enabled, with the target kept.
     dialog.setRecord(TfKoszty::defaults());
     QCOMPARE(shown(&dialog, QStringLiteral("dodaj")), QStringLiteral("N"));
     QVERIFY(child(&dialog, QStringLiteral("dodaj"))->isEnabled());
@@ -773,6 +801,24 @@ void TstKoszty::handOnChoiceAcrossOpenings() {
     put(&dialog, QStringLiteral("dodajDo"), QStringLiteral("#2"));
     QVERIFY(!child(&dialog, QStringLiteral("rPaliwaCombo"))->isVisible());
     QVERIFY(!child(&dialog, QStringLiteral("rPaliwaLabel"))->isVisible());
+}
+
+// With the option RodzajKosztuRO the kind of expense is chosen from its list, never typed.
+void TstKoszty::kindCanOnlyBeChosen() {
+    for (const bool chosenOnly : {false, true}) {
+        TfKoszty dialog(*m_db, m_messages);
+        dialog.setKindChosenOnly(chosenOnly);
+        dialog.setRecord(TfKoszty::defaults());
+        dialog.show();
+        auto* kind = static_cast<QComboBox*>(child(&dialog, u"fRODZWYD"_qs));
+        kind->lineEdit()->setFocus();
+        QTest::keyClicks(kind->lineEdit(), u"Abc"_qs);
+        QTest::keyClick(kind->lineEdit(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(kind->currentText(), chosenOnly ? QString() : u"Abc"_qs);
+        QCOMPARE(kind->lineEdit()->contextMenuPolicy() == Qt::NoContextMenu, chosenOnly);
+        put(&dialog, u"fRODZWYD"_qs, u"Ładowanie"_qs);
+        QCOMPARE(kind->currentText(), u"Ładowanie"_qs);
+    }
 }
 
 QTEST_MAIN(TstKoszty)

@@ -9,6 +9,7 @@
 #include "output/uSumy.h"
 #include "registers/DateField.h"
 #include "registers/uKoszty.h"
+#include "registers/uPojazdy.h"
 #include "shell/FilterBar.h"
 #include "shell/FindDialog.h"
 #include "shell/RegisterGrid.h"
@@ -55,6 +56,7 @@ private slots:
     void rightsSwitchTheButtons_data();
     void rightsSwitchTheButtons();
     void rereadKeepsNotepadAndFilters();
+    void ownerSuggestsTheCompanyDataName();
     void secondCopyIsRefused();
     void cleanupTestCase();
 
@@ -306,6 +308,26 @@ void TstMainWindow::rereadKeepsNotepadAndFilters() {
     QVERIFY(!dates.isEmpty());
     for (const QString& date : dates)
         QVERIFY2(date.endsWith(month.toString(u".MM.yyyy"_qs)), qPrintable(date));
+}
+
+// The vehicle dialog offers the company's own name from its company data as the first
+// owner, as the start page shows it, not the short name of the login.
+void TstMainWindow::ownerSuggestsTheCompanyDataName() {
+    RecordEditors::install(RegisterId::Pojazdy, &VehicleEditor::edit);
+    click("SBPojazdy");
+    QString first;
+    QTimer::singleShot(200, this, [&first] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        if (auto* owner = dialog->findChild<QComboBox*>(u"fNREW"_qs))
+            first = owner->itemText(0);
+        dialog->reject();
+    });
+    m_window->action(u"SBDodaj"_qs)->trigger();
+    QVERIFY(!m_db->companyDataName().trimmed().isEmpty());
+    QVERIFY(m_db->companyDataName() != DatabaseCreator::sampleCompanyName());
+    QCOMPARE(first, m_db->companyDataName());
 }
 
 void TstMainWindow::yearAndMonthFilter() {
