@@ -70,12 +70,12 @@ void Builder::entry(const char* dictionary, const char* text, const QString& ext
 }
 
 double Builder::readingBefore(int v, int index) const {
-    return index <= 0 ? spec(v).startReading : m_vehicles[v].reading.at(index - 1);
+    return index <= 0 ? vehicleSpec(v).startReading : m_vehicles[v].reading.at(index - 1);
 }
 
 double Builder::readingAt(int v, const QDate& date) const {
     if (date < m_start)
-        return spec(v).startReading;
+        return vehicleSpec(v).startReading;
     return m_vehicles[v].reading.at(std::min(dayOf(date), m_days - 1));
 }
 
@@ -84,7 +84,7 @@ QDate Builder::policyStart(int endDays) const {
 }
 
 QString Builder::policy(int v, const char* kind) const {
-    const VehicleSpec& s = spec(v);
+    const VehicleSpec& s = vehicleSpec(v);
     const bool oc = qstrcmp(kind, "OC") == 0;
     return QStringLiteral("%1/%2/%3")
         .arg(QString::fromLatin1(kind))

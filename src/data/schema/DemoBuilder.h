@@ -42,7 +42,7 @@ public:
     // The reading at the end of a day; before the year the reading of a year ago.
     double readingAt(int v, const QDate& date) const;
     // The last day a vehicle is used: out of service or in the workshop after it.
-    QDate lastUse(int v) const { return m_today.addDays(-spec(v).idleDays); }
+    QDate lastUse(int v) const { return m_today.addDays(-vehicleSpec(v).idleDays); }
 
     // A policy runs for a year up to the day it ends; its number carries the year it began.
     QDate policyStart(int endDays) const;

@@ -133,7 +133,7 @@ void FleetSteps::vehicles() {
 void FleetSteps::simulate() {
     for (int v = 0; v < kVehicleCount; ++v) {
         Vehicle& vehicle = m_builder.vehicle(v);
-        const VehicleSpec& s = spec(v);
+        const VehicleSpec& s = vehicleSpec(v);
         double reading = s.startReading;
         for (int i = 0; i < m_builder.days(); ++i) {
             const QDate date = m_builder.day(i);
@@ -166,7 +166,7 @@ double FleetSteps::companyDay(const VehicleSpec& s, const QDate& date) {
 
 // A private vehicle: its owner's own driving and now and then a trip for the company.
 double FleetSteps::privateDay(int v, int index) {
-    const VehicleSpec& s = spec(v);
+    const VehicleSpec& s = vehicleSpec(v);
     const QDate date = m_builder.day(index);
     // Two wheels stay in the garage in the cold months.
     const bool season = s.kind == 3   ? date.month() >= 4 && date.month() <= 10
@@ -212,7 +212,7 @@ double FleetSteps::privateDay(int v, int index) {
 // would leave less than a tenth of the tank, so the tank never runs dry.
 void FleetSteps::refuel(int v) {
     Vehicle& vehicle = m_builder.vehicle(v);
-    const VehicleSpec& s = spec(v);
+    const VehicleSpec& s = vehicleSpec(v);
     const bool partial = s.reg == Register::Tank || s.reg == Register::TankLpg;
     const qint64 full = qint64(s.tank) * 100;
     const qint64 reserve = full / 10;
@@ -279,7 +279,7 @@ void FleetSteps::fuelPrices() {
 void FleetSteps::fuelCards() {
     int n = 0;
     for (int v = 0; v < kVehicleCount; ++v) {
-        if (isPrivate(v) || spec(v).fuel == Fuel::None)
+        if (isPrivate(v) || vehicleSpec(v).fuel == Fuel::None)
             continue;
         ++n;
         Vehicle& vehicle = m_builder.vehicle(v);
@@ -291,12 +291,13 @@ void FleetSteps::fuelCards() {
         if (!m_builder.add(
                 "kpaliwowe",
                 {f("IDKARTY", vehicle.card), f("NAZWA", "Gryf Flota Biznes"),
-                 f("IDKIEROWCY", spec(v).driver), f("IDPOJAZD", vehicle.id),
+                 f("IDKIEROWCY", vehicleSpec(v).driver), f("IDPOJAZD", vehicle.id),
                  f("STACJA", "Sieć stacji Gryf"), f("TERMIN", ymdIn(m_builder.today(), expires)),
                  f("PIN", QString()), f("WWW", "www.gryf-paliwa.example"),
                  f("EMAIL", "karty@gryf-paliwa.example"),
-                 f("UWAGI", spec(v).fuel == Fuel::Lpg ? "Limit 1500 zł miesięcznie, tylko LPG"
-                                                      : "Limit 3000 zł miesięcznie")}))
+                 f("UWAGI", vehicleSpec(v).fuel == Fuel::Lpg
+                                ? "Limit 1500 zł miesięcznie, tylko LPG"
+                                : "Limit 3000 zł miesięcznie")}))
             return;
     }
 }
@@ -340,12 +341,12 @@ void FleetSteps::roadCards() {
             // A 45-minute break every day and an 11-hour rest every night.
             card.rest = 0.75 * length + 11.0 * (length - 1);
             card.worked = card.span - card.rest;
-            const Person& driver = personOf(spec(v).driver);
+            const Person& driver = personOf(vehicleSpec(v).driver);
             if (!m_builder.add(
                     "kartydrogowe",
                     {f("NRKARTY", card.number),
                      f("DATAWYST", ymd(workdayBefore(first.addDays(-1)))),
-                     f("IDPOJAZD", vehicle.id), f("IDKIEROWCY", spec(v).driver),
+                     f("IDPOJAZD", vehicle.id), f("IDKIEROWCY", vehicleSpec(v).driver),
                      f("CELWYJAZDU", card.purpose), f("TRASA", card.route),
                      f("LICZSTART", card.start), f("LICZEND", card.end), f("DATASTART", ymd(first)),
                      f("GODZSTART", card.startTime), f("DATAEND", ymd(m_builder.day(last))),

@@ -80,11 +80,11 @@ extern const char* const kFleets[kFleetCount];
 inline constexpr int kCostCentreCount = 3;
 extern const char* const kCostCentres[kCostCentreCount];
 
-inline const VehicleSpec& spec(int v) {
+inline const VehicleSpec& vehicleSpec(int v) {
     return kVehicles[v];
 }
 inline bool isPrivate(int v) {
-    return spec(v).owner != nullptr;
+    return vehicleSpec(v).owner != nullptr;
 }
 const char* fuelName(Fuel fuel);
 // The person of an NREW; the first person when there is none such.

@@ -11,7 +11,7 @@ namespace Demo {
 
 void MoneySteps::registers() {
     for (int v = 0; v < kVehicleCount; ++v) {
-        const VehicleSpec& s = spec(v);
+        const VehicleSpec& s = vehicleSpec(v);
         const char* table = nullptr;
         switch (s.reg) {
             case Register::Tank:
@@ -72,7 +72,7 @@ qint64 MoneySteps::grosze(int lowPln, int highPln) {
 QString MoneySteps::driverFor(int v) {
     // Now and then the fleet manager takes a company vehicle himself.
     return !isPrivate(v) && m_builder.dice().chance(6) ? QStringLiteral("K001")
-                                                       : QString::fromLatin1(spec(v).driver);
+                                                       : QString::fromLatin1(vehicleSpec(v).driver);
 }
 
 qint64 MoneySteps::roadCardOn(int v, int index) const {
@@ -108,7 +108,7 @@ void MoneySteps::repairs() {
                            {f("IDPOJAZD", m_builder.vehicle(r.vehicle).id), f("DATA", ymd(date)),
                             f("OPIS", r.what), f("WARTNETTO", pln(money.net)),
                             f("WARTVAT", pln(money.vat)), f("WARTBRUTTO", pln(money.gross)),
-                            f("UWAGI", r.notes), f("IDKIEROWCY", spec(r.vehicle).driver),
+                            f("UWAGI", r.notes), f("IDKIEROWCY", vehicleSpec(r.vehicle).driver),
                             f("LICZNIK", m_builder.readingAt(r.vehicle, date)), f("LICZTERM", 0.0),
                             f("DONE", "T")}))
             return;
@@ -120,7 +120,7 @@ void MoneySteps::repairs() {
                   {f("IDPOJAZD", m_builder.vehicle(kAxo).id), f("DATA", 0),
                    f("OPIS", "Wymiana rozrządu"), f("WARTNETTO", 0.0), f("WARTVAT", 0.0),
                    f("WARTBRUTTO", 0.0), f("UWAGI", "Zalecenie serwisu przy ostatnim przeglądzie"),
-                   f("IDKIEROWCY", spec(kAxo).driver), f("LICZNIK", 0.0), f("LICZTERM", due),
+                   f("IDKIEROWCY", vehicleSpec(kAxo).driver), f("LICZNIK", 0.0), f("LICZTERM", due),
                    f("DONE", "N")});
 }
 
@@ -222,7 +222,7 @@ void MoneySteps::costs() {
                            .arg(number, 4, 10, QLatin1Char('0'));
         }
         const int index = m_builder.dayOf(c.date);
-        const VehicleSpec& s = spec(c.vehicle);
+        const VehicleSpec& s = vehicleSpec(c.vehicle);
         const bool fuel = c.litres > 0;
         FieldValues row = {f("IDPOJAZD", m_builder.vehicle(c.vehicle).id),
                            f("DATA", ymd(c.date)),
@@ -253,7 +253,7 @@ void MoneySteps::costs() {
 }
 
 void MoneySteps::fuelCosts(int v) {
-    const VehicleSpec& s = spec(v);
+    const VehicleSpec& s = vehicleSpec(v);
     for (const Refuelling& r : m_builder.vehicle(v).refuellings) {
         const QDate date = m_builder.day(r.day);
         const double litres = pln(r.added);
@@ -277,7 +277,7 @@ void MoneySteps::fuelCosts(int v) {
 }
 
 void MoneySteps::fixedCosts(int v) {
-    const VehicleSpec& s = spec(v);
+    const VehicleSpec& s = vehicleSpec(v);
     const bool lorry = s.kind == 2 && s.capacity > 5000;
     const bool machine = s.hours;
     // Periodic service.
@@ -370,7 +370,7 @@ void MoneySteps::trips() {
                     {f("DATA", ymd(m_builder.day(trip.day))),
                      f("IDPOJAZD", m_builder.vehicle(v).id), f("CELWYJAZDU", trip.purpose),
                      f("TRASA", trip.route), f("ODLEGLOSC", double(trip.distance)),
-                     f("IDKIEROWCY", spec(v).driver), f("UWAGI", trip.notes)}))
+                     f("IDKIEROWCY", vehicleSpec(v).driver), f("UWAGI", trip.notes)}))
                 return;
         }
     }

@@ -23,7 +23,7 @@ void RecordSteps::addDocument(int v, const QDate& date, int termDays, const char
 
 void RecordSteps::documents() {
     for (int v = 0; v < kVehicleCount && !m_builder.error(); ++v) {
-        const VehicleSpec& s = spec(v);
+        const VehicleSpec& s = vehicleSpec(v);
         const QString plate = u8(s.plate);
         if (s.serial[0] != '\0')
             addDocument(v, QDate(s.year, 3 + v % 8, 10 + v), kNone, "Dowód rejestracyjny",
@@ -102,22 +102,24 @@ void RecordSteps::schedule() {
                                  : QDate(m_builder.lastTyreChange().year(), 11, 4);
     const int change = int(m_builder.today().daysTo(nextChange));
     const QList<Term> terms = {
-        {"Przegląd techniczny", kCargo, "K006", -40, spec(kCargo).inspection, "D",
+        {"Przegląd techniczny", kCargo, "K006", -40, vehicleSpec(kCargo).inspection, "D",
          "Stacja Kontroli Pojazdów Wola", "Badanie techniczne po terminie, umówić stację", 0},
-        {"Ubezpieczenie", kAxo, "K002", -10, spec(kAxo).oc, "D", "", "Odnowić polisę OC i AC", 0},
-        {"Ubezpieczenie", kStrada, "K005", -5, spec(kStrada).oc, "D", "",
+        {"Ubezpieczenie", kAxo, "K002", -10, vehicleSpec(kAxo).oc, "D", "",
+         "Odnowić polisę OC i AC", 0},
+        {"Ubezpieczenie", kStrada, "K005", -5, vehicleSpec(kStrada).oc, "D", "",
          "Odnowić polisę OC i AC, porównać oferty", 0},
         {"Wymiana oleju", kDigger, "K008", 0, 25, "D", "Serwis maszyn Grundal, Radom",
          "Wymiana oleju silnikowego co 250 mth",
          std::ceil(m_builder.readingAt(kDigger, m_builder.today()) / 250) * 250},
         {"Wymiana opon", kAxo, "K002", change - 7, change, "O", "Warsztat Zębatka, Pruszków",
          "Sezonowa wymiana opon", 0},
-        {"Legalizacja tachografu", kTiro, "K004", spec(kTiro).tacho - 30, spec(kTiro).tacho, "D",
-         "Serwis Ciężarówek Trakt, Łódź", "Okresowe sprawdzenie tachografu", 0},
-        {"Przegląd techniczny", kTiro, "K004", spec(kTiro).inspection - 14, spec(kTiro).inspection,
-         "D", "Stacja Kontroli Pojazdów Wola", "Badanie roczne", 0},
-        {"Przegląd techniczny", kForklift, "K009", spec(kForklift).inspection - 21,
-         spec(kForklift).inspection, "D", "Urząd Dozoru Technicznego",
+        {"Legalizacja tachografu", kTiro, "K004", vehicleSpec(kTiro).tacho - 30,
+         vehicleSpec(kTiro).tacho, "D", "Serwis Ciężarówek Trakt, Łódź",
+         "Okresowe sprawdzenie tachografu", 0},
+        {"Przegląd techniczny", kTiro, "K004", vehicleSpec(kTiro).inspection - 14,
+         vehicleSpec(kTiro).inspection, "D", "Stacja Kontroli Pojazdów Wola", "Badanie roczne", 0},
+        {"Przegląd techniczny", kForklift, "K009", vehicleSpec(kForklift).inspection - 21,
+         vehicleSpec(kForklift).inspection, "D", "Urząd Dozoru Technicznego",
          "Badanie okresowe wózka jezdniowego", 0},
         {"Badania lekarskie kierowcy", -1, "K004", 6, 6, "D", "Przychodnia Medycyny Pracy",
          "Badania okresowe kierowcy kat. C+E", 0},
@@ -180,7 +182,7 @@ void RecordSteps::work() {
         const QDate first = m_builder.day(job.first);
         const int number = ++numbers[first.year()];
         const QString contractor = u8(kContractors[m_builder.dice().between(0, 5)]);
-        const QString person = QString::fromLatin1(spec(job.vehicle).driver);
+        const QString person = QString::fromLatin1(vehicleSpec(job.vehicle).driver);
         const qint64 kind = m_builder.code("RPRAC", job.kind);
         if (!m_builder.add(
                 "zlecenia",
@@ -219,8 +221,8 @@ void RecordSteps::work() {
                                                  .arg(first.year())
                                                  .arg(number, 3, 10, QLatin1Char('0'))),
                             f("TRASA", v == kDigger ? QString() : u8(kRoutes[1].name)),
-                            f("NREW", spec(v).driver), f("KONTRAHENT", kContractors[number % 6]),
-                            f("OPIS", description)}))
+                            f("NREW", vehicleSpec(v).driver),
+                            f("KONTRAHENT", kContractors[number % 6]), f("OPIS", description)}))
             return;
     }
 }
@@ -246,7 +248,7 @@ void RecordSteps::damages() {
                            {f("IDPOJAZD", m_builder.vehicle(d.vehicle).id), f("DATA", ymd(date)),
                             f("OPIS", d.description), f("WARTNETTO", pln(money.net)),
                             f("WARTVAT", pln(money.vat)), f("WARTBRUTTO", pln(money.gross)),
-                            f("UWAGI", d.notes), f("IDKIEROWCY", spec(d.vehicle).driver),
+                            f("UWAGI", d.notes), f("IDKIEROWCY", vehicleSpec(d.vehicle).driver),
                             f("LICZNIK", m_builder.readingAt(d.vehicle, date))}))
             return;
     }
