@@ -6,17 +6,26 @@
 #include "data/registers/RegisterDescriptor.h"
 #include "registers/uBiblioteka.h"
 #include "registers/uCenyPaliw.h"
+#include "registers/uDokumenty.h"
 #include "registers/uEditBibliotekaAll.h"
 #include "registers/uFirma.h"
+#include "registers/uKDrogowe.h"
+#include "registers/uKPaliwowe.h"
 #include "registers/uKoszty.h"
+#include "registers/uMagazyn.h"
 #include "registers/uNaprawy.h"
+#include "registers/uNotatki.h"
 #include "registers/uOpony.h"
 #include "registers/uOsobowa.h"
 #include "registers/uPojazdy.h"
+#include "registers/uPrzebiegi.h"
 #include "registers/uPrzejazdy.h"
 #include "registers/uRozliczenia.h"
 #include "registers/uStawki.h"
 #include "registers/uSzkody.h"
+#include "registers/uTerminarz.h"
+#include "registers/uWyposazenie.h"
+#include "registers/uZlecenia.h"
 #include "registers/uZuzycie.h"
 #include "shell/FilterBar.h"
 #include "shell/RegisterPage.h"
@@ -94,6 +103,27 @@ void saveScreenshots(TfMain& window, TmyDataBase& database, MessageService& mess
                path(QStringLiteral("dialog-rozliczenia")));
     TfCenyPaliw price(database, messages, &window);
     grabDialog(price, firstRow(RegisterId::CenyPaliw), path(QStringLiteral("dialog-cenypaliw")));
+    TfKDrogowe roadCard(database, messages, &window);
+    grabDialog(roadCard, firstRow(RegisterId::KDrogowe),
+               path(QStringLiteral("dialog-kartydrogowe")));
+    TfKPaliwowe fuelCard(database, messages, &window);
+    grabDialog(fuelCard, firstRow(RegisterId::KPaliwowe), path(QStringLiteral("dialog-kpaliwowe")));
+    TfZlecenia order(database, messages, &window);
+    grabDialog(order, firstRow(RegisterId::Zlecenia), path(QStringLiteral("dialog-zlecenia")));
+    TfDokumenty document(database, messages, &window);
+    grabDialog(document, firstRow(RegisterId::Dokumenty), path(QStringLiteral("dialog-dokumenty")));
+    TfWyposazenie equipment(database, messages, &window);
+    grabDialog(equipment, firstRow(RegisterId::Wyposazenie),
+               path(QStringLiteral("dialog-wyposazenie")));
+    TfMagazyn stock(messages, &window);
+    grabDialog(stock, firstRow(RegisterId::Magazyn), path(QStringLiteral("dialog-magazyn")));
+    TfTerminarz term(database, messages, &window);
+    grabDialog(term, firstRow(RegisterId::Terminarz), path(QStringLiteral("dialog-terminy")));
+    TfPrzebiegi reading(database, messages, &window);
+    grabDialog(reading, firstRow(RegisterId::Przebiegi), path(QStringLiteral("dialog-przebiegi")));
+    database.loadNotes();
+    TfNotatki notebook(database.notes(), messages, true, &window);
+    grabWidget(notebook, path(QStringLiteral("dialog-notatki")));
     // The refuellings of the first vehicle that has some in each register.
     QComboBox* list = window.filterBar()->vehicleList();
     for (RegisterId id : {RegisterId::Zuzycie, RegisterId::ZuzycieKm, RegisterId::ZuzycieMth}) {

@@ -2,16 +2,24 @@
 
 #include "registers/uBiblioteka.h"
 #include "registers/uCenyPaliw.h"
+#include "registers/uDokumenty.h"
 #include "registers/uFirma.h"
+#include "registers/uKDrogowe.h"
+#include "registers/uKPaliwowe.h"
 #include "registers/uKoszty.h"
+#include "registers/uMagazyn.h"
 #include "registers/uNaprawy.h"
 #include "registers/uOpony.h"
 #include "registers/uOsobowa.h"
 #include "registers/uPojazdy.h"
+#include "registers/uPrzebiegi.h"
 #include "registers/uPrzejazdy.h"
 #include "registers/uRozliczenia.h"
 #include "registers/uStawki.h"
 #include "registers/uSzkody.h"
+#include "registers/uTerminarz.h"
+#include "registers/uWyposazenie.h"
+#include "registers/uZlecenia.h"
 #include "registers/uZuzycie.h"
 #include "shell/PageWindows.h"
 #include "shell/RecordEditors.h"
@@ -49,6 +57,14 @@ void installRegisterEditors(MessageService& messages, std::function<std::bitset<
     RecordEditors::install(RegisterId::Przejazdy, &TripEditor::edit);
     RecordEditors::install(RegisterId::Stawki, &RateEditor::edit);
     RecordEditors::install(RegisterId::Rozliczenia, &SettlementEditor::edit);
+    RecordEditors::install(RegisterId::KDrogowe, &RoadCardEditor::edit);
+    RecordEditors::install(RegisterId::KPaliwowe, &FuelCardEditor::edit);
+    RecordEditors::install(RegisterId::Zlecenia, &OrderEditor::edit);
+    RecordEditors::install(RegisterId::Dokumenty, &DocumentEditor::edit);
+    RecordEditors::install(RegisterId::Wyposazenie, &EquipmentEditor::edit);
+    RecordEditors::install(RegisterId::Magazyn, &StoreEditor::edit);
+    RecordEditors::install(RegisterId::Terminarz, &ScheduleEditor::edit);
+    RecordEditors::install(RegisterId::Przebiegi, &ReadingEditor::edit);
 
     PageWindows::install(Navigation::Page::Library, [](const PageWindows::Request& request) {
         if (!refused(request, kLibraryRead, QStringLiteral("Biblioteka")))

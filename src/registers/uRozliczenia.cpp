@@ -100,6 +100,10 @@ TfRozliczenia::TfRozliczenia(TmyDataBase& database, MessageService& messages, QW
     addRow(row, 0, QStringLiteral("Ilość przepracowanych godzin"), m_hours);
     addRow(row++, 1, QStringLiteral("Stawka"), m_rate);
 
+    // A date beside another field keeps the room for its ten characters.
+    for (DateField* date : {m_from, m_to})
+        date->edit()->setMinimumWidth(date->edit()->maximumWidth());
+
     m_vehicle->combo()->installEventFilter(this);
     connect(m_vehicle, &LookupField::chosen, this, &TfRozliczenia::vehicleChosen);
     connect(contractorClear, &QToolButton::clicked, m_contractor,
@@ -159,6 +163,17 @@ Record TfRozliczenia::defaults() {
     Record r;
     r.set(field("GODZINY"), 0.0);
     r.set(field("STAWKA"), 0.0);
+    return r;
+}
+
+Record TfRozliczenia::fromHandOn(const RecordEditors::HandOn& handOn) {
+    Record r = defaults();
+    if (handOn.source != RegisterId::Zlecenia)
+        return r;
+    // The order's own key stays behind: the settlement is a new record.
+    for (const char* name : {"NRDOKUMENTU", "DATAOD", "DATADO", "IDPOJAZDU", "RODZAJPRAC", "TRASA",
+                             "OPIS", "NREW", "KONTRAHENT"})
+        r.set(field(name), handOn.values.value(field(name)));
     return r;
 }
 
@@ -226,6 +241,7 @@ RecordEditors::Outcome edit(const RecordEditors::Request& request) {
     flow.updateErrorCode = kUpdateError;
     flow.duplicateMessage = QStringLiteral("Istnieje już taki numer dokumentu");
     flow.defaults = &TfRozliczenia::defaults;
+    flow.fromHandOn = &TfRozliczenia::fromHandOn;
     flow.uniqueKey(QStringLiteral("rozliczenia"), QStringLiteral("NRDOKUMENTU"));
     flow.writeThrough(TripStores::settlements(), QStringLiteral("IDROZLICZENIA"));
     return flow.run(request, dialog);

@@ -11,7 +11,7 @@ class QLineEdit;
 class TmyDataBase;
 
 // The settlement dialog: hours of work of a vehicle for a contractor, priced by an hourly
-// rate that the chosen vehicle brings along.
+// rate that the chosen vehicle brings along. A saved order can start one pre-filled.
 class TfRozliczenia : public RecordDialog {
     Q_OBJECT
 
@@ -22,6 +22,9 @@ public:
     Record record() const override;
 
     static Record defaults();
+    // A new settlement from a saved order handed on to it: the order's number, dates,
+    // vehicle, kind of work, route, description, employee and contractor; no hours, no rate.
+    static Record fromHandOn(const RecordEditors::HandOn& handOn);
 
 protected:
     bool checkFields() override;

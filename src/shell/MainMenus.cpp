@@ -60,7 +60,10 @@ MainMenus::MainMenus(QMainWindow* window) : QObject(window), m_window(window) {
         mirror(edit, m_listActions[i], listTexts[i]);
     mirror(edit, sums, QStringLiteral("Przelicz sumy"));
 
-    bar->addMenu(QStringLiteral("&Narzędzia"))->addAction(fiszka);
+    QMenu* toolsMenu = bar->addMenu(QStringLiteral("&Narzędzia"));
+    toolsMenu->addAction(make("Notatnik1", QStringLiteral("Notatnik"),
+                              QStringLiteral("Notatki z terminami przypomnienia"), {}));
+    toolsMenu->addAction(fiszka);
     bar->addMenu(QStringLiteral("Pomo&c"))
         ->addAction(make("PoradaDnia1", QStringLiteral("Porada dnia"), {}, {}));
 

@@ -49,7 +49,7 @@ struct Request {
     std::bitset<101> rights;
     QString companyName;             // the company data's name, as the main window shows it
     const HandOn* handOn = nullptr;  // Mode::HandOn
-    CostOptions costs;
+    CostOptions costs = {};
 };
 
 struct Outcome {

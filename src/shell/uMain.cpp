@@ -5,6 +5,7 @@
 #include "output/Sums.h"
 #include "output/uSumy.h"
 #include "registers/QuietTeardown.h"
+#include "registers/uNotatki.h"
 #include "shell/CostsFilters.h"
 #include "shell/FilterBar.h"
 #include "shell/FindDialog.h"
@@ -41,6 +42,12 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <functional>
+
+namespace {
+
+constexpr size_t kNotebookRight = 27;  // the menu "Notatnik"
+
+}  // namespace
 
 TfMain::TfMain(TmyDataBase& database, MessageService& messages, TconfigPP& config,
                SettingsFile* settings, QWidget* parent)
@@ -122,6 +129,8 @@ void TfMain::createActions() {
              if (m_fiszka->isVisible())
                  m_fiszka->raise();
          }},
+        {"Notatnik1",
+         [this] { TfNotatki::open(this, m_db, m_messages, m_config.pytajPrzedKasowaniem); }},
         {"Wyloguj1", [this] { logOff(); }},
         {"Zakoncz1", [this] { close(); }},
         {"Uzytkownicy1", [this] { emit usersRequested(); }},
@@ -217,6 +226,7 @@ void TfMain::setRights(const std::bitset<101>& rights) {
     m_rights = rights;
     auto allowed = [this](int right) { return right < 0 || m_rights.test(size_t(right)); };
     m_menus->administration()->menuAction()->setEnabled(m_rights.test(0));
+    action(QStringLiteral("Notatnik1"))->setEnabled(m_rights.test(kNotebookRight));
     // Every page the navigation offers: its button and its "Widok" entry.
     const auto& groups = Navigation::groups();
     for (int g = 0; g < groups.size(); ++g) {

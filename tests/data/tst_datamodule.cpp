@@ -638,9 +638,25 @@ void TstDataModule::notesRoundTripAndFailedSave() {
     notes.note(1).text = QStringLiteral("nowa");
     QVERIFY(!m_db->saveNotes());
     QVERIFY(m_raw->execute(SqlStatement(QStringLiteral("DROP INDEX notatki_test_uq"))).ok());
+    NotesBook stored;
+    QVERIFY(stored.load(*m_raw, m_db->errorReport()));
+    QCOMPARE(stored.note(0).text, QStringLiteral("Przegląd 'WA 1000'"));
+    QCOMPARE(stored.note(1).text, QStringLiteral("n2"));
+    // The failed changes stay to be saved again; only they are written, and a lost row
+    // comes back.
+    QVERIFY(notes.isChanged(0) && notes.isChanged(1) && !notes.isChanged(2));
+    QVERIFY(m_raw->execute(SqlStatement(QStringLiteral("DELETE FROM notatki WHERE IDNOTATKI = 3")))
+                .ok());
+    QVERIFY(m_raw
+                ->execute(SqlStatement(QStringLiteral(
+                    "UPDATE notatki SET OPIS = 'inny komputer' WHERE IDNOTATKI = 4")))
+                .ok());
+    notes.note(2).text = QStringLiteral("trzecia");
+    QVERIFY(m_db->saveNotes());
     QVERIFY(m_db->loadNotes());
-    QCOMPARE(notes.note(0).text, QStringLiteral("Przegląd 'WA 1000'"));
-    QCOMPARE(notes.note(1).text, QStringLiteral("n2"));
+    QCOMPARE((QStringList{notes.note(0).text, notes.note(1).text, notes.note(2).text,
+                          notes.note(3).text}),
+             (QStringList{"nowa", "nowa", "trzecia", "inny komputer"}));
 }
 
 void TstDataModule::errorReportWritesTheLogLine() {

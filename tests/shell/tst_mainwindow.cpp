@@ -8,6 +8,7 @@
 #include "data/schema/DatabaseCreator.h"
 #include "output/uSumy.h"
 #include "registers/DateField.h"
+#include "registers/RegisterEditorsInstall.h"
 #include "registers/uKoszty.h"
 #include "registers/uPojazdy.h"
 #include "shell/FilterBar.h"
@@ -57,6 +58,7 @@ private slots:
     void rightsSwitchTheButtons();
     void rereadKeepsNotepadAndFilters();
     void ownerSuggestsTheCompanyDataName();
+    void everyRegisterHasItsDialog();
     void secondCopyIsRefused();
     void cleanupTestCase();
 
@@ -210,6 +212,8 @@ void TstMainWindow::rightsSwitchTheButtons_data() {
     QTest::newRow("library") << 18 << QStringList{u"SBBiblioteka"_qs, u"SBBibliotekaMenu"_qs};
     QTest::newRow("company data") << 22 << QStringList{u"SBDaneFirmy"_qs, u"SBDaneFirmyMenu"_qs};
     QTest::newRow("persons") << 24 << QStringList{u"SBOsobowa"_qs, u"Widok_osobowa"_qs};
+    QTest::newRow("notebook") << 27 << QStringList{u"Notatnik1"_qs};
+    QTest::newRow("road cards") << 45 << QStringList{u"SBKDrogowe"_qs, u"Widok_kartydrogowe"_qs};
 }
 
 void TstMainWindow::rightsSwitchTheButtons() {
@@ -234,7 +238,8 @@ void TstMainWindow::rightsSwitchTheButtons() {
             off << entry->objectName();
     }
     for (QAction* a : m_window->findChildren<QAction*>()) {
-        if (a->objectName().startsWith(u"Widok_"_qs) && !a->isEnabled())
+        if ((a->objectName().startsWith(u"Widok_"_qs) || a->objectName().endsWith(u'1')) &&
+            !a->isEnabled())
             off << a->objectName();
     }
     if (auto* menu = m_window->findChild<QMenu*>(u"Administracja1"_qs);
@@ -328,6 +333,14 @@ void TstMainWindow::ownerSuggestsTheCompanyDataName() {
     QVERIFY(!m_db->companyDataName().trimmed().isEmpty());
     QVERIFY(m_db->companyDataName() != DatabaseCreator::sampleCompanyName());
     QCOMPARE(first, m_db->companyDataName());
+}
+
+// No register page says any more that its dialog is missing.
+void TstMainWindow::everyRegisterHasItsDialog() {
+    installRegisterEditors(
+        m_messages, [] { return std::bitset<101>().set(); }, [] { return true; });
+    for (const RegisterDescriptor& d : Registers::all())
+        QVERIFY2(RecordEditors::has(d.id), qPrintable(d.name));
 }
 
 void TstMainWindow::yearAndMonthFilter() {

@@ -1,0 +1,239 @@
+#include "registers/uZlecenia.h"
+
+#include "data/TmyDataBase.h"
+#include "data/records/HoldingStores.h"
+#include "data/registers/RegisterDescriptor.h"
+#include "registers/DateField.h"
+#include "registers/DictionaryLibraryHook.h"
+#include "registers/EditFlow.h"
+#include "registers/LookupField.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kContractors = QStringLiteral("KONTR");
+const QString kRoutes = QStringLiteral("TRASY");
+const QString kWork = QStringLiteral("RPRAC");
+constexpr qint64 kInsertError = 57002;
+constexpr qint64 kUpdateError = 57003;
+
+QString field(const char* name) {
+    return QString::fromLatin1(name);
+}
+
+void hint(QWidget* widget, const QString& text) {
+    widget->setToolTip(text);
+    widget->setStatusTip(text);
+}
+
+// Earlier releases stored a cleared employee as the text "0"; it names nobody.
+QVariant personKey(const Record& r, const QString& name) {
+    const QString key = r.text(name).trimmed();
+    return key.isEmpty() || key == QLatin1String("0") ? QVariant() : QVariant(key);
+}
+
+QToolButton* toolButton(const QString& objectName, const QString& text, const QString& tip) {
+    auto* button = new QToolButton;
+    button->setObjectName(objectName);
+    button->setText(text);
+    hint(button, tip);
+    return button;
+}
+
+QWidget* line(QWidget* field, std::initializer_list<QWidget*> buttons) {
+    auto* box = new QWidget;
+    auto* layout = new QHBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    layout->addWidget(field, 1);
+    for (QWidget* button : buttons)
+        layout->addWidget(button);
+    return box;
+}
+
+// Re-reads the texts of an editable list, keeping what is typed.
+void refill(QComboBox* combo, const QStringList& items) {
+    const QString typed = combo->currentText();
+    combo->clear();
+    combo->addItems(items);
+    combo->setEditText(typed);
+}
+
+}  // namespace
+
+TfZlecenia::TfZlecenia(TmyDataBase& database, MessageService& messages, QWidget* parent)
+    : RecordDialog(QStringLiteral("fZlecenia"), QStringLiteral("Edytuj Zlecenie"),
+                   QStringLiteral("Edytuj zlecenie"), messages, parent),
+      m_db(database) {
+    m_number = textField(QStringLiteral("fNRDOKUMENTU"), 30);
+    m_from = dateField(QStringLiteral("fDATAOD"));
+    hint(m_from->edit(), QStringLiteral("Zlecenie na dzień od"));
+    m_to = dateField(QStringLiteral("fDATADO"));
+    hint(m_to->edit(), QStringLiteral("Zlecenie na dzień do"));
+    m_employee =
+        new LookupField(QStringLiteral("fNREW"), QStringLiteral("Nie wskazuj żadnego pracownika"));
+    hint(m_employee->combo(), QStringLiteral("Pracownik, dla którego wystawiono zlecenie"));
+    m_vehicle = new LookupField(QStringLiteral("fIDPOJAZDU"),
+                                QStringLiteral("Nie wskazuj żadnego pojazdu"));
+    m_contractor = suggestField(QStringLiteral("fKONTRAHENT"), 100);
+    hint(m_contractor, QStringLiteral("Kontrahent, dla którego wystawiono zlecenie"));
+    m_work = new LookupField(QStringLiteral("fRODZAJPRAC"),
+                             QStringLiteral("Nie wskazuj żadnego rodzaju"), true);
+    hint(m_work->combo(), QStringLiteral("Rodzaj pracy wykonywanej przez pojazd"));
+    m_route = suggestField(QStringLiteral("fTRASA"), 100);
+    m_description = textField(QStringLiteral("fOPIS"), 254, QStringLiteral("Opis zlecenia"));
+
+    const QString library = QStringLiteral("Otwórz bibliotekę słowników");
+    QToolButton* contractorLibrary =
+        toolButton(QStringLiteral("fKONTRAHENTBiblioteka"), QStringLiteral("[...]"), library);
+    QToolButton* contractorClear =
+        toolButton(QStringLiteral("fKONTRAHENTClear"), QStringLiteral("X"),
+                   QStringLiteral("Nie wskazuj żadnego kontrahenta"));
+    QToolButton* routeLibrary =
+        toolButton(QStringLiteral("fTRASABiblioteka"), QStringLiteral("[...]"), library);
+
+    int row = 0;
+    addRow(row++, 0, QStringLiteral("Numer zlecenia"), m_number);
+    addRow(row, 0, QStringLiteral("Data od"), m_from);
+    addRow(row++, 1, QStringLiteral("Data do"), m_to);
+    addRow(row++, 0, QStringLiteral("Pracownik"), m_employee);
+    addRow(row++, 0, QStringLiteral("Wskaż pojazd"), m_vehicle);
+    addRow(row++, 0, QStringLiteral("Kontrahent"),
+           line(m_contractor, {contractorLibrary, contractorClear}), {}, 2);
+    addRow(row++, 0, QStringLiteral("Rodzaj pracy"), m_work);
+    addRow(row++, 0, QStringLiteral("Trasa"), line(m_route, {routeLibrary}), {}, 2);
+    addRow(row++, 0, QStringLiteral("Opis"), m_description, {}, 2);
+
+    // A date beside another field keeps the room for its ten characters.
+    for (DateField* date : {m_from, m_to})
+        date->edit()->setMinimumWidth(date->edit()->maximumWidth());
+
+    m_toSettlements = new QCheckBox(QStringLiteral("Dodaj powyższe dane do rozliczeń"));
+    m_toSettlements->setObjectName(QStringLiteral("dodajDoRozliczen"));
+    extras()->addWidget(m_toSettlements);
+
+    connect(m_vehicle, &LookupField::chosen, this,
+            [this] { m_vehicleCleared = !m_vehicle->hasChoice(); });
+    connect(contractorClear, &QToolButton::clicked, m_contractor,
+            [this] { m_contractor->setEditText(QString()); });
+    connect(contractorLibrary, &QToolButton::clicked, this, [this] {
+        DictionaryLibraryHook::open(this, m_db, kContractors);
+        reloadContractors();
+    });
+    connect(routeLibrary, &QToolButton::clicked, this, [this] {
+        DictionaryLibraryHook::open(this, m_db, kRoutes);
+        reloadRoutes();
+    });
+    connect(m_work, &LookupField::libraryRequested, this, [this] {
+        DictionaryLibraryHook::open(this, m_db, kWork);
+        m_work->setEntries(m_db.lookups().dictionary(kWork));
+    });
+}
+
+void TfZlecenia::reloadContractors() {
+    refill(m_contractor, m_db.lookups().contractorSuggestions());
+}
+
+void TfZlecenia::reloadRoutes() {
+    refill(m_route, m_db.lookups().suggestions(kRoutes));
+}
+
+void TfZlecenia::reloadLists() {
+    m_vehicle->setEntries(m_db.lookups().vehicles());
+    m_work->setEntries(m_db.lookups().dictionary(kWork));
+    m_employee->setEntries(m_db.lookups().persons());
+    reloadRoutes();
+    reloadContractors();
+}
+
+bool TfZlecenia::handsOnToSettlements() const {
+    return m_settlementsAllowed && !isPreview() && m_toSettlements->isChecked();
+}
+
+void TfZlecenia::showEvent(QShowEvent* event) {
+    // Set on every showing: leaving the preview enables every check box.
+    m_toSettlements->setEnabled(m_settlementsAllowed && !isPreview());
+    RecordDialog::showEvent(event);
+}
+
+void TfZlecenia::setRecord(const Record& r) {
+    reloadLists();
+    m_key = r.value(field("IDZLECENIA"));
+    m_number->setText(r.text(field("NRDOKUMENTU")));
+    m_from->setText(dateText(r, field("DATAOD")));
+    m_to->setText(dateText(r, field("DATADO")));
+    m_employee->setKey(personKey(r, field("NREW")));
+    m_vehicle->setKey(r.value(field("IDPOJAZDU")));
+    // An order saved without a vehicle (0) keeps that choice.
+    m_vehicleCleared = !m_vehicle->hasChoice() && !r.isNull(field("IDPOJAZDU")) &&
+                       r.integer(field("IDPOJAZDU")) == 0;
+    m_contractor->setEditText(r.text(field("KONTRAHENT")));
+    m_work->setKey(r.value(field("RODZAJPRAC")));
+    m_route->setEditText(r.text(field("TRASA")));
+    m_description->setText(r.text(field("OPIS")));
+    m_toSettlements->setChecked(false);
+    m_number->setFocus();
+}
+
+Record TfZlecenia::record() const {
+    Record r;
+    r.set(field("IDZLECENIA"), m_key);
+    r.set(field("NRDOKUMENTU"), m_number->text().trimmed());
+    r.set(field("DATAOD"), m_from->dateNumber());
+    r.set(field("DATADO"), m_to->dateNumber());
+    r.set(field("IDPOJAZDU"), m_vehicle->hasChoice() ? m_vehicle->key().toLongLong() : 0);
+    r.set(field("RODZAJPRAC"), m_work->hasChoice() ? m_work->key().toLongLong() : 0);
+    r.set(field("TRASA"), m_route->currentText());
+    // No employee is the empty text the list joins on, never "0".
+    r.set(field("NREW"), m_employee->hasChoice() ? m_employee->key().toString() : QString());
+    r.set(field("KONTRAHENT"), m_contractor->currentText());
+    r.set(field("OPIS"), m_description->text());
+    return r;
+}
+
+bool TfZlecenia::checkFields() {
+    // A number of blanks is no number: it would pass as a key that nobody can tell apart.
+    if (m_number->text().trimmed().isEmpty())
+        return refuse(QStringLiteral("Nie podano numeru zlecenia"), m_number);
+    if (!m_vehicle->hasChoice() && !m_vehicleCleared)
+        return refuse(QStringLiteral("Nie wskazano pojazdu. Popraw pole"), m_vehicle->combo());
+    if (!m_from->isValid())
+        return refuse(QStringLiteral("Niepoprawny format daty od. Popraw pole"), m_from->edit());
+    if (!m_to->isValid())
+        return refuse(QStringLiteral("Niepoprawny format daty do. Popraw pole"), m_to->edit());
+    if (m_to->dateNumber() < m_from->dateNumber())
+        return refuse(QStringLiteral("Data od większa niż data do. Popraw pola"), m_from->edit());
+    return true;
+}
+
+namespace OrderEditor {
+
+RecordEditors::Outcome edit(const RecordEditors::Request& request) {
+    TfZlecenia dialog(request.database, request.messages, request.parent);
+    // The hand-on writes a settlement: the settlements' right decides, not the orders'.
+    dialog.allowSettlementHandOn(
+        request.rights.test(size_t(Registers::get(RegisterId::Rozliczenia).writeRight)));
+    EditFlow flow;
+    flow.id = RegisterId::Zlecenia;
+    flow.insertErrorCode = kInsertError;
+    flow.updateErrorCode = kUpdateError;
+    flow.duplicateMessage = QStringLiteral("Istnieje już taki numer zlecenia");
+    flow.defaults = [] { return Record(); };
+    flow.uniqueKey(QStringLiteral("zlecenia"), QStringLiteral("NRDOKUMENTU"));
+    flow.writeThrough(HoldingStores::orders(), QStringLiteral("IDZLECENIA"));
+    flow.handOn = [&dialog](const Record& r) -> std::optional<RecordEditors::HandOn> {
+        if (!dialog.handsOnToSettlements())
+            return std::nullopt;
+        return RecordEditors::HandOn{RegisterId::Rozliczenia, RegisterId::Zlecenia, r};
+    };
+    return flow.run(request, dialog);
+}
+
+}  // namespace OrderEditor

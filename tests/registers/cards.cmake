@@ -1,0 +1,1 @@
+flotanor_add_test(tst_cards SOURCES tst_cards.cpp LIBS flotanor_dialogscript flotanor_registers_ui WIDGETS ENGINES sqlite postgres)
