@@ -24,6 +24,8 @@ DateField::DateField(const QString& objectName, QWidget* parent)
     m_edit->setPlaceholderText(QStringLiteral("DD%1MM%1RRRR").arg(m_separator));
     m_edit->setMaximumWidth(m_edit->fontMetrics().horizontalAdvance(QStringLiteral("00.00.00000")) +
                             16);
+    // Beside another field the date keeps the room for its ten characters.
+    m_edit->setMinimumWidth(m_edit->maximumWidth());
     layout->addWidget(m_edit);
     m_button = new QToolButton(this);
     m_button->setObjectName(objectName + QStringLiteral("Kalendarz"));

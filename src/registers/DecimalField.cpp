@@ -1,6 +1,7 @@
 #include "registers/DecimalField.h"
 
 #include "data/DisplayFormat.h"
+#include "data/Money.h"
 
 #include <QKeyEvent>
 #include <cmath>
@@ -35,15 +36,17 @@ void DecimalField::setValue(double value, int decimals) {
 
 void DecimalField::normalise() {
     const auto number = value();
+    // Two decimals are rounded from the digits typed, half up, never from a binary value.
+    const auto hundredths = Money::hundredths(text());
     switch (m_onLeave) {
         case OnLeave::Keep:
             break;
         case OnLeave::TwoDecimals:
-            if (number)
-                setValue(*number);
+            if (hundredths)
+                setText(Money::text(*hundredths));
             break;
         case OnLeave::TwoDecimalsOrZero:
-            setValue(number.value_or(0.0));
+            setText(Money::text(hundredths.value_or(0)));
             break;
         case OnLeave::WholeNumber:
             if (number)

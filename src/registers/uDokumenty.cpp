@@ -69,10 +69,6 @@ TfDokumenty::TfDokumenty(TmyDataBase& database, MessageService& messages, QWidge
     addRow(row++, 0, QStringLiteral("Opis"), m_description, {}, 2);
     addRow(row++, 0, QStringLiteral("Inne"), m_remarks, {}, 2);
 
-    // A date beside another field keeps the room for its ten characters.
-    for (DateField* date : {m_date, m_term})
-        date->edit()->setMinimumWidth(date->edit()->maximumWidth());
-
     connect(library, &QToolButton::clicked, this, [this] {
         DictionaryLibraryHook::open(this, m_db, kKinds);
         reloadKinds();

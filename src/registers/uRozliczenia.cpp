@@ -100,10 +100,6 @@ TfRozliczenia::TfRozliczenia(TmyDataBase& database, MessageService& messages, QW
     addRow(row, 0, QStringLiteral("Ilość przepracowanych godzin"), m_hours);
     addRow(row++, 1, QStringLiteral("Stawka"), m_rate);
 
-    // A date beside another field keeps the room for its ten characters.
-    for (DateField* date : {m_from, m_to})
-        date->edit()->setMinimumWidth(date->edit()->maximumWidth());
-
     m_vehicle->combo()->installEventFilter(this);
     connect(m_vehicle, &LookupField::chosen, this, &TfRozliczenia::vehicleChosen);
     connect(contractorClear, &QToolButton::clicked, m_contractor,

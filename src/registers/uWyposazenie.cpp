@@ -70,10 +70,6 @@ TfWyposazenie::TfWyposazenie(TmyDataBase& database, MessageService& messages, QW
     addRow(row++, 0, QStringLiteral("Stan licznika w trakcie montażu"), m_reading);
     addRow(row++, 0, QStringLiteral("Inne"), m_remarks, {}, 2);
 
-    // A date beside another field keeps the room for its ten characters.
-    for (DateField* date : {m_date, m_term})
-        date->edit()->setMinimumWidth(date->edit()->maximumWidth());
-
     connect(library, &QToolButton::clicked, this, [this] {
         DictionaryLibraryHook::open(this, m_db, kKinds);
         reloadKinds();

@@ -111,10 +111,6 @@ TfZlecenia::TfZlecenia(TmyDataBase& database, MessageService& messages, QWidget*
     addRow(row++, 0, QStringLiteral("Trasa"), line(m_route, {routeLibrary}), {}, 2);
     addRow(row++, 0, QStringLiteral("Opis"), m_description, {}, 2);
 
-    // A date beside another field keeps the room for its ten characters.
-    for (DateField* date : {m_from, m_to})
-        date->edit()->setMinimumWidth(date->edit()->maximumWidth());
-
     m_toSettlements = new QCheckBox(QStringLiteral("Dodaj powyższe dane do rozliczeń"));
     m_toSettlements->setObjectName(QStringLiteral("dodajDoRozliczen"));
     extras()->addWidget(m_toSettlements);

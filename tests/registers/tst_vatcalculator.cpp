@@ -41,6 +41,30 @@ private slots:
             QCOMPARE(Money::hundredths(Money::text(*read)).value_or(-1), *read);
     }
 
+    // Leaving an amount writes it with two decimals rounded half up from what was typed.
+    void leavingRoundsTheTypedDigits_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("half up") << "1,005"
+                                 << "1,01";
+        QTest::newRow("binary below half") << "2,675"
+                                           << "2,68";
+        QTest::newRow("negative") << "-0,005"
+                                  << "-0,01";
+        QTest::newRow("no number") << "abc"
+                                   << "0,00";
+        QTest::newRow("whole") << "7"
+                               << "7,00";
+    }
+    void leavingRoundsTheTypedDigits() {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        DecimalField field(QStringLiteral("fWARTNETTO"), 18);
+        field.setText(typed);
+        field.normalise();
+        QCOMPARE(field.text(), shown);
+    }
+
     // Every net from 0,01 to 100,00 at every rate a new company starts with.
     void rateKeepsNetAndAddsUpToTheGrosz() {
         DecimalField net(QStringLiteral("fWARTNETTO"), 18), vat(QStringLiteral("fWARTVAT"), 18),
