@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -168,4 +169,30 @@ QString RecordDialog::dateText(const Record& record, const QString& field) {
 
 QString RecordDialog::twoDecimals(double value) {
     return DisplayFormat().number(value, 2);
+}
+
+QToolButton* RecordDialog::toolButton(const QString& objectName, const QString& text,
+                                      const QString& hint) {
+    auto* button = new QToolButton;
+    button->setObjectName(objectName);
+    button->setText(text);
+    button->setToolTip(hint);
+    button->setStatusTip(hint);
+    return button;
+}
+
+QWidget* RecordDialog::withButtons(QWidget* field, std::initializer_list<QWidget*> buttons) {
+    auto* box = new QWidget;
+    auto* layout = new QHBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    layout->addWidget(field, 1);
+    for (QWidget* button : buttons)
+        layout->addWidget(button);
+    return box;
+}
+
+QVariant RecordDialog::personKey(const Record& record, const QString& field) {
+    const QString key = record.text(field).trimmed();
+    return key.isEmpty() || key == QLatin1String("0") ? QVariant() : QVariant(key);
 }

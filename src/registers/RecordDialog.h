@@ -14,6 +14,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QShowEvent;
+class QToolButton;
 class QVBoxLayout;
 
 // What every record dialog shares: a banner, a grid of labelled fields, "&Zapisz" and
@@ -64,6 +65,14 @@ protected:
     // The option "dodajDoKosztow" in that area, unchecked.
     QCheckBox* addCostsOption(const QString& text);
     void showEvent(QShowEvent* event) override;
+
+    // A small button beside a field ("[...]", "X"), with its hint.
+    static QToolButton* toolButton(const QString& objectName, const QString& text,
+                                   const QString& hint);
+    // A field with its buttons after it, on one line.
+    static QWidget* withButtons(QWidget* field, std::initializer_list<QWidget*> buttons);
+    // The person a stored record names; earlier releases stored a cleared person as "0".
+    static QVariant personKey(const Record& record, const QString& field);
 
     static QString dateText(const Record& record, const QString& field);
     static QString twoDecimals(double value);

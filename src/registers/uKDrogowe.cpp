@@ -24,26 +24,6 @@ using OnLeave = DecimalField::OnLeave;
 const QString kPurposes = QStringLiteral("CELWY");
 const QString kRoutes = QStringLiteral("TRASY");
 
-// Earlier releases stored a cleared driver as the text "0"; it names nobody.
-QVariant personKey(const Record& r) {
-    const QString key = r.text(QStringLiteral("IDKIEROWCY")).trimmed();
-    return key.isEmpty() || key == QLatin1String("0") ? QVariant() : QVariant(key);
-}
-
-QWidget* withLibraryButton(QComboBox* combo, const QString& objectName, QToolButton** button) {
-    auto* box = new QWidget;
-    auto* line = new QHBoxLayout(box);
-    line->setContentsMargins(0, 0, 0, 0);
-    line->setSpacing(2);
-    line->addWidget(combo, 1);
-    *button = new QToolButton;
-    (*button)->setObjectName(objectName);
-    (*button)->setText(QStringLiteral("[...]"));
-    (*button)->setToolTip(QStringLiteral("Otwórz bibliotekę słowników"));
-    line->addWidget(*button);
-    return box;
-}
-
 QWidget* dateAndTime(DateField* date, TimeField* time) {
     auto* box = new QWidget;
     auto* line = new QHBoxLayout(box);
@@ -89,12 +69,13 @@ TfKDrogowe::TfKDrogowe(TmyDataBase& database, MessageService& messages, QWidget*
     m_rest = decimalField(QStringLiteral("fODPOCZYNEK"), 18, twoDecimals);
     m_workHours = decimalField(QStringLiteral("fGODZSUMA"), 18, twoDecimals);
     m_remarks = textField(QStringLiteral("fUWAGI"), 254);
-
-    QToolButton* purposeLibrary = nullptr;
-    QToolButton* routeLibrary = nullptr;
-    QWidget* purpose =
-        withLibraryButton(m_purpose, QStringLiteral("fCELWYJAZDUBiblioteka"), &purposeLibrary);
-    QWidget* route = withLibraryButton(m_route, QStringLiteral("fTRASABiblioteka"), &routeLibrary);
+    const QString library = QStringLiteral("Otwórz bibliotekę słowników");
+    QToolButton* purposeLibrary =
+        toolButton(QStringLiteral("fCELWYJAZDUBiblioteka"), QStringLiteral("[...]"), library);
+    QToolButton* routeLibrary =
+        toolButton(QStringLiteral("fTRASABiblioteka"), QStringLiteral("[...]"), library);
+    QWidget* purpose = withButtons(m_purpose, {purposeLibrary});
+    QWidget* route = withButtons(m_route, {routeLibrary});
 
     int row = 0;
     addRow(row, 0, QStringLiteral("Data wystawienia"), m_issued);
@@ -166,7 +147,7 @@ void TfKDrogowe::setRecord(const Record& r) {
     m_key = r.value(QStringLiteral("IDDROGOWA"));
     m_issued->setText(dateText(r, QStringLiteral("DATAWYST")));
     m_vehicle->setKey(r.value(QStringLiteral("IDPOJAZD")));
-    m_driver->setKey(personKey(r));
+    m_driver->setKey(personKey(r, QStringLiteral("IDKIEROWCY")));
     m_number->setText(r.text(QStringLiteral("NRKARTY")));
     m_licence->setText(r.text(QStringLiteral("PRAWOJAZDY")));
     m_purpose->setEditText(r.text(QStringLiteral("CELWYJAZDU")));

@@ -13,12 +13,6 @@
 
 namespace {
 
-// Earlier releases stored a cleared holder as the text "0"; it names nobody.
-QVariant personKey(const Record& r) {
-    const QString key = r.text(QStringLiteral("IDKIEROWCY")).trimmed();
-    return key.isEmpty() || key == QLatin1String("0") ? QVariant() : QVariant(key);
-}
-
 QLabel* note(const QString& text, const QString& objectName) {
     auto* label = new QLabel(text);
     label->setObjectName(objectName);
@@ -90,7 +84,7 @@ void TfKPaliwowe::setRecord(const Record& r) {
     m_station->setText(r.text(QStringLiteral("STACJA")));
     m_expiry->setText(dateText(r, QStringLiteral("TERMIN")));
     m_vehicle->setKey(r.value(QStringLiteral("IDPOJAZD")));
-    m_driver->setKey(personKey(r));
+    m_driver->setKey(personKey(r, QStringLiteral("IDKIEROWCY")));
     m_www->setText(r.text(QStringLiteral("WWW")));
     m_email->setText(r.text(QStringLiteral("EMAIL")));
     m_pin->setText(r.text(QStringLiteral("PIN")));

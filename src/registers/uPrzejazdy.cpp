@@ -27,26 +27,6 @@ QString field(const char* name) {
     return QString::fromLatin1(name);
 }
 
-// Earlier releases stored a cleared driver as the text "0"; it names nobody.
-QVariant personKey(const Record& r, const QString& name) {
-    const QString key = r.text(name).trimmed();
-    return key.isEmpty() || key == QLatin1String("0") ? QVariant() : QVariant(key);
-}
-
-QWidget* withLibraryButton(QComboBox* combo, const QString& objectName, QToolButton** button) {
-    auto* box = new QWidget;
-    auto* line = new QHBoxLayout(box);
-    line->setContentsMargins(0, 0, 0, 0);
-    line->setSpacing(2);
-    line->addWidget(combo, 1);
-    *button = new QToolButton;
-    (*button)->setObjectName(objectName);
-    (*button)->setText(QStringLiteral("[...]"));
-    (*button)->setToolTip(QStringLiteral("Otwórz bibliotekę słowników"));
-    line->addWidget(*button);
-    return box;
-}
-
 }  // namespace
 
 TfPrzejazdy::TfPrzejazdy(TmyDataBase& database, MessageService& messages, QWidget* parent)
@@ -62,12 +42,13 @@ TfPrzejazdy::TfPrzejazdy(TmyDataBase& database, MessageService& messages, QWidge
     m_driver = new LookupField(QStringLiteral("fIDKIEROWCY"),
                                QStringLiteral("Nie wskazuj żadnego kierowcy"));
     m_remarks = textField(QStringLiteral("fUWAGI"), 254, QStringLiteral("Pozostałe informacje"));
-
-    QToolButton* purposeLibrary = nullptr;
-    QToolButton* routeLibrary = nullptr;
-    QWidget* purpose =
-        withLibraryButton(m_purpose, QStringLiteral("fCELWYJAZDUBiblioteka"), &purposeLibrary);
-    QWidget* route = withLibraryButton(m_route, QStringLiteral("fTRASABiblioteka"), &routeLibrary);
+    const QString library = QStringLiteral("Otwórz bibliotekę słowników");
+    QToolButton* purposeLibrary =
+        toolButton(QStringLiteral("fCELWYJAZDUBiblioteka"), QStringLiteral("[...]"), library);
+    QToolButton* routeLibrary =
+        toolButton(QStringLiteral("fTRASABiblioteka"), QStringLiteral("[...]"), library);
+    QWidget* purpose = withButtons(m_purpose, {purposeLibrary});
+    QWidget* route = withButtons(m_route, {routeLibrary});
 
     int row = 0;
     addRow(row++, 0, QStringLiteral("Data wyjazdu"), m_date);

@@ -28,32 +28,6 @@ QString field(const char* name) {
     return QString::fromLatin1(name);
 }
 
-// Earlier releases stored a cleared employee as the text "0"; it names nobody.
-QVariant personKey(const Record& r, const QString& name) {
-    const QString key = r.text(name).trimmed();
-    return key.isEmpty() || key == QLatin1String("0") ? QVariant() : QVariant(key);
-}
-
-QToolButton* toolButton(const QString& objectName, const QString& text, const QString& hint) {
-    auto* button = new QToolButton;
-    button->setObjectName(objectName);
-    button->setText(text);
-    button->setToolTip(hint);
-    button->setStatusTip(hint);
-    return button;
-}
-
-QWidget* line(QWidget* field, std::initializer_list<QWidget*> buttons) {
-    auto* box = new QWidget;
-    auto* layout = new QHBoxLayout(box);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(2);
-    layout->addWidget(field, 1);
-    for (QWidget* button : buttons)
-        layout->addWidget(button);
-    return box;
-}
-
 }  // namespace
 
 TfRozliczenia::TfRozliczenia(TmyDataBase& database, MessageService& messages, QWidget* parent)
@@ -93,9 +67,9 @@ TfRozliczenia::TfRozliczenia(TmyDataBase& database, MessageService& messages, QW
     addRow(row++, 0, QStringLiteral("Pracownik"), m_employee);
     addRow(row++, 0, QStringLiteral("Wskaż pojazd"), m_vehicle);
     addRow(row++, 0, QStringLiteral("Kontrahent"),
-           line(m_contractor, {contractorLibrary, contractorClear}), {}, 2);
+           withButtons(m_contractor, {contractorLibrary, contractorClear}), {}, 2);
     addRow(row++, 0, QStringLiteral("Rodzaj pracy"), m_work);
-    addRow(row++, 0, QStringLiteral("Trasa"), line(m_route, {routeLibrary}), {}, 2);
+    addRow(row++, 0, QStringLiteral("Trasa"), withButtons(m_route, {routeLibrary}), {}, 2);
     addRow(row++, 0, QStringLiteral("Opis"), m_description, {}, 2);
     addRow(row, 0, QStringLiteral("Ilość przepracowanych godzin"), m_hours);
     addRow(row++, 1, QStringLiteral("Stawka"), m_rate);

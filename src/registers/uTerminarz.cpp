@@ -30,20 +30,6 @@ void hint(QWidget* widget, const QString& text) {
     widget->setStatusTip(text);
 }
 
-// Earlier releases stored a cleared employee as the text "0"; it names nobody.
-QVariant personKey(const Record& r) {
-    const QString key = r.text(field("NREW")).trimmed();
-    return key.isEmpty() || key == QLatin1String("0") ? QVariant() : QVariant(key);
-}
-
-QToolButton* toolButton(const QString& objectName, const QString& text, const QString& tip) {
-    auto* button = new QToolButton;
-    button->setObjectName(objectName);
-    button->setText(text);
-    hint(button, tip);
-    return button;
-}
-
 }  // namespace
 
 TfTerminarz::TfTerminarz(TmyDataBase& database, MessageService& messages, QWidget* parent)
@@ -136,7 +122,7 @@ void TfTerminarz::setRecord(const Record& r) {
         m_reminder->setValue(r.number(field("LICZTERM")));
     else
         m_reminder->setText(QStringLiteral("0"));
-    m_employee->setKey(personKey(r));
+    m_employee->setKey(personKey(r, QStringLiteral("NREW")));
     m_vehicle->setKey(r.value(field("IDPOJAZDU")));
     m_contractor->setEditText(r.text(field("KONTRAHENT")));
     m_kind->setKey(r.value(field("RODZAJTERMINU")));

@@ -33,31 +33,6 @@ void hint(QWidget* widget, const QString& text) {
     widget->setStatusTip(text);
 }
 
-// Earlier releases stored a cleared employee as the text "0"; it names nobody.
-QVariant personKey(const Record& r, const QString& name) {
-    const QString key = r.text(name).trimmed();
-    return key.isEmpty() || key == QLatin1String("0") ? QVariant() : QVariant(key);
-}
-
-QToolButton* toolButton(const QString& objectName, const QString& text, const QString& tip) {
-    auto* button = new QToolButton;
-    button->setObjectName(objectName);
-    button->setText(text);
-    hint(button, tip);
-    return button;
-}
-
-QWidget* line(QWidget* field, std::initializer_list<QWidget*> buttons) {
-    auto* box = new QWidget;
-    auto* layout = new QHBoxLayout(box);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(2);
-    layout->addWidget(field, 1);
-    for (QWidget* button : buttons)
-        layout->addWidget(button);
-    return box;
-}
-
 // Re-reads the texts of an editable list, keeping what is typed.
 void refill(QComboBox* combo, const QStringList& items) {
     const QString typed = combo->currentText();
@@ -106,9 +81,9 @@ TfZlecenia::TfZlecenia(TmyDataBase& database, MessageService& messages, QWidget*
     addRow(row++, 0, QStringLiteral("Pracownik"), m_employee);
     addRow(row++, 0, QStringLiteral("Wskaż pojazd"), m_vehicle);
     addRow(row++, 0, QStringLiteral("Kontrahent"),
-           line(m_contractor, {contractorLibrary, contractorClear}), {}, 2);
+           withButtons(m_contractor, {contractorLibrary, contractorClear}), {}, 2);
     addRow(row++, 0, QStringLiteral("Rodzaj pracy"), m_work);
-    addRow(row++, 0, QStringLiteral("Trasa"), line(m_route, {routeLibrary}), {}, 2);
+    addRow(row++, 0, QStringLiteral("Trasa"), withButtons(m_route, {routeLibrary}), {}, 2);
     addRow(row++, 0, QStringLiteral("Opis"), m_description, {}, 2);
 
     m_toSettlements = new QCheckBox(QStringLiteral("Dodaj powyższe dane do rozliczeń"));
