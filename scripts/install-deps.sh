@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     qt6-base-dev qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite libqt6sql6-psql
-    libsqlite3-dev libssl-dev ninja-build cmake g++ ccache make
+    libsqlite3-dev libssl-dev libical-dev pkgconf ninja-build cmake g++ ccache make
 )
 if [ "${1:-}" = "--test" ]; then
     packages+=(postgresql sqlite3 xvfb xauth fonts-dejavu-core imagemagick)

@@ -2,7 +2,9 @@
 
 #include "admin/DatabaseAdmin.h"
 #include "cli/CliArguments.h"
+#include "cli/CliSupport.h"
 #include "cli/ConsoleMessages.h"
+#include "cli/ReminderCommands.h"
 #include "data/ListModel.h"
 #include "data/TmyDataBase.h"
 #include "data/schema/DatabaseCreator.h"
@@ -16,23 +18,7 @@
 
 namespace {
 
-constexpr int kUsage = 1;
-constexpr int kFailed = 2;
-
-void out(const QByteArray& bytes) {
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
-    std::fflush(stdout);
-}
-
-void say(const QString& text) {
-    out((text + QLatin1Char('\n')).toUtf8());
-}
-
-int fail(int status, const QString& text) {
-    const QByteArray line = (QStringLiteral("flotanor-cli: ") + text + QLatin1Char('\n')).toUtf8();
-    std::fwrite(line.constData(), 1, size_t(line.size()), stderr);
-    return status;
-}
+using namespace CliSupport;
 
 // A password typed on the terminal without echo; empty when standard input is no terminal.
 QString askHidden(const QString& prompt) {
@@ -50,32 +36,6 @@ QString askHidden(const QString& prompt) {
     tcsetattr(STDIN_FILENO, TCSANOW, &saved);
     std::fputc('\n', stderr);
     return read ? QString::fromUtf8(line).trimmed() : QString();
-}
-
-// A database with a password opens only with it (--password); one without opens freely.
-int checkPassword(const CliArguments& args, const DbLocation& where) {
-    DbError error;
-    switch (DatabaseAdmin::verifyPassword(where, args.value(QStringLiteral("password")), &error)) {
-        case DatabaseAdmin::PasswordCheck::Correct:
-        case DatabaseAdmin::PasswordCheck::NotSet:
-            return 0;
-        case DatabaseAdmin::PasswordCheck::Wrong:
-            return fail(kUsage, args.has(QStringLiteral("password"))
-                                    ? QStringLiteral("Niepoprawne hasło bazy danych.")
-                                    : QStringLiteral("Baza danych jest chroniona hasłem: podaj je "
-                                                     "opcją --password."));
-        case DatabaseAdmin::PasswordCheck::Failed:
-            break;
-    }
-    return fail(kFailed, QStringLiteral("Nie udało się otworzyć bazy danych: ") + error.message());
-}
-
-std::optional<DbLocation> location(const QString& text, int* status) {
-    QString error;
-    auto parsed = DbLocation::parse(text, &error);
-    if (!parsed)
-        *status = fail(kUsage, error);
-    return parsed;
 }
 
 int createDatabase(const CliArguments& args) {
@@ -263,20 +223,8 @@ int openFiltered(const CliArguments& args, const QString& usage, TmyDataBase& da
     if (!readSelection(args, &selection, &error))
         return fail(kUsage, error);
 
-    if (const int refused = checkPassword(args, *where))
+    if (const int refused = openCompany(args, *where, args.positional().at(1), database))
         return refused;
-    const QString dir = args.positional().at(1);
-    DbError listError;
-    const QList<CompanyEntry> known = DatabaseCreator::companies(*where, &listError);
-    if (listError)
-        return fail(kFailed,
-                    QStringLiteral("Nie udało się otworzyć bazy danych: ") + listError.message());
-    const bool exists = std::any_of(known.begin(), known.end(),
-                                    [&dir](const CompanyEntry& c) { return c.dir == dir; });
-    if (!exists)
-        return fail(kUsage, QStringLiteral("W bazie nie ma firmy w katalogu %1.").arg(dir));
-    if (!database.openCompany(*where, dir))
-        return kFailed;
     database.setLpg(reg->id, lpg);
     const VehicleInfo vehicle = database.applySelection(selection);
     if (!selection.vehicle.isEmpty() && vehicle.key < 0)
@@ -287,14 +235,11 @@ int openFiltered(const CliArguments& args, const QString& usage, TmyDataBase& da
 }
 
 int list(const CliArguments& args) {
-    TextEncoding encoding = TextEncoding::Windows1250;
-    if (args.has(QStringLiteral("encoding"))) {
-        const auto chosen = CodePage::encodingFromName(args.value(QStringLiteral("encoding")));
-        if (!chosen)
-            return fail(kUsage, QStringLiteral("Nieznane kodowanie %1 (windows-1250 albo utf-8).")
-                                    .arg(args.value(QStringLiteral("encoding"))));
-        encoding = *chosen;
-    }
+    int status = 0;
+    const auto chosen = CliSupport::encoding(args, &status);
+    if (!chosen)
+        return status;
+    const TextEncoding encoding = *chosen;
     ConsoleMessages messages;
     TmyDataBase database(&messages);
     const RegisterDescriptor* reg = nullptr;
@@ -347,11 +292,8 @@ int sums(const CliArguments& args) {
     return 0;
 }
 
-}  // namespace
-
-namespace CliCommands {
-
-QString helpText() {
+// The help text around the reminder commands: the commands before them, the notes after.
+QString commandsText() {
     return QStringLiteral(
         "flotanor-cli - ewidencja floty pojazdów z wiersza poleceń\n"
         "\n"
@@ -379,7 +321,11 @@ QString helpText() {
         "      --out PLIK                zapis do pliku zamiast na standardowe wyjście\n"
         "  sums LOKALIZACJA KATALOG REJESTR [opcje]\n"
         "      Wypisuje sumy rejestru (jak okno \"Przelicz sumy\"), wiersz \"nagłówek;wartość\"\n"
-        "      dla każdej kolumny; opcje filtrów jak w poleceniu list.\n"
+        "      dla każdej kolumny; opcje filtrów jak w poleceniu list.\n");
+}
+
+QString notesText() {
+    return QStringLiteral(
         "\n"
         "Polecenia otwierające bazę chronioną hasłem wymagają opcji --password HASŁO.\n"
         "LOKALIZACJA to katalog bazy SQLite albo adres bazy PostgreSQL:\n"
@@ -387,7 +333,17 @@ QString helpText() {
         "REJESTR to nazwa tabeli: pojazdy, osobowa, koszty, przejazdy, stawki, zuzycie, "
         "zuzyciekm,\n"
         "  zuzyciemth, naprawy, szkody, opony, dokumenty, wyposazenie, kpaliwowe, kartydrogowe,\n"
-        "  rozliczenia, zlecenia, terminy, przebiegi, cenypaliw, magazyn.\n");
+        "  rozliczenia, zlecenia, terminy, przebiegi, cenypaliw, magazyn.\n"
+        "Kod wyjścia: 0 wykonano, 1 błędne wywołanie, 2 błąd bazy danych lub pliku,\n"
+        "3 wykonano, ale coś wymaga uwagi (check: znalezione terminy).\n");
+}
+
+}  // namespace
+
+namespace CliCommands {
+
+QString helpText() {
+    return commandsText() + ReminderCommands::helpText() + notesText();
 }
 
 int run(const QStringList& arguments) {
@@ -419,6 +375,10 @@ int run(const QStringList& arguments) {
         args = parse({password}, {});
     else if (command == QLatin1String("list") || command == QLatin1String("sums"))
         args = parse(listValues + QStringList{password}, listFlags);
+    else if (command == QLatin1String("check"))
+        args = parse(ReminderCommands::checkValues(), ReminderCommands::checkFlags());
+    else if (command == QLatin1String("calendar"))
+        args = parse(ReminderCommands::calendarValues(), {});
     else
         return fail(
             kUsage,
@@ -433,6 +393,10 @@ int run(const QStringList& arguments) {
         return companies(args);
     if (command == QLatin1String("sums"))
         return sums(args);
+    if (command == QLatin1String("check"))
+        return ReminderCommands::check(args);
+    if (command == QLatin1String("calendar"))
+        return ReminderCommands::calendar(args);
     return list(args);
 }
 

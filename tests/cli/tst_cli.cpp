@@ -1,12 +1,15 @@
 // flotanor-cli end to end: the real program run on a real database of each engine.
 #include "TestDataDir.h"
 #include "TestLocation.h"
+#include "admin/ConfigPP.h"
 #include "admin/UserStore.h"
 #include "data/TmyDataBase.h"
 #include "data/engine/RowInsert.h"
 #include "data/schema/DatabaseCreator.h"
 #include "output/CsvSheet.h"
+#include "output/Reminders.h"
 #include "output/Sums.h"
+#include "output/TermCalendar.h"
 #include "support/CodePage.h"
 
 #include <QDir>
@@ -17,6 +20,7 @@
 #include <QThread>
 
 #include <fcntl.h>
+#include <libical/ical.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -61,6 +65,7 @@ private slots:
     void createAndCompanies();
     void passwordsGuardTheDatabase();
     void replacingIsWholeOrNothing();
+    void checkAndCalendarOfTheSampleCompany();
 
 private:
     QString where() const { return m_location->location().text(); }
@@ -369,6 +374,105 @@ void TstCli::passwordsGuardTheDatabase() {
              UserStore::LoginStatus::LoggedIn);
     QCOMPARE(users.login(QStringLiteral("ADMIN"), QStringLiteral("lotra")).status,
              UserStore::LoginStatus::Refused);
+}
+
+// check prints the lists of the reminder window byte for byte under the options of the
+// settings file; calendar writes one event per dated term, whose UID stays when it moves.
+void TstCli::checkAndCalendarOfTheSampleCompany() {
+    TestLocation place;
+    REQUIRE_LOCATION(place);
+    const QString at = place.location().text();
+    QCOMPARE(cli({QStringLiteral("create-database"), at, QStringLiteral("--demo")}).status, 0);
+    const QString settingsPath = SettingsFile::defaultPath();
+    QFile ini(settingsPath);
+    QVERIFY(ini.open(QIODevice::WriteOnly));
+    ini.write("[OPTIONS]\r\ndataWsteczna=40\r\ncbOC=0\r\nkmOd=3000\r\n");
+    ini.close();
+    const TconfigPP options = SettingsFile(settingsPath).load();
+    QCOMPARE(options.dataWsteczna, 40);
+
+    TmyDataBase database;
+    QVERIFY(database.openCompany(place.location(), QStringLiteral("demo")));
+    const QDate today = QDate::currentDate();
+    Reminders reminders(database, options, today, QLocale(QLocale::Polish, QLocale::Poland));
+    const ReminderList dates = reminders.dateCheck();
+    const ReminderList readings = reminders.odometerCheck();
+    const ReminderList store = reminders.storeCheck();
+    QVERIFY(dates.found && readings.found && store.found);
+    const QStringList check{QStringLiteral("check"), at, QStringLiteral("demo"),
+                            QStringLiteral("--today"), today.toString(u"dd.MM.yyyy")};
+    const Run all = cli(check);
+    QCOMPARE(all.status, 3);
+    QCOMPARE(all.out, dates.bytes() + readings.bytes() + store.bytes());
+    // The lists come in their own order whatever the order of the switches.
+    const Run two = cli(check + QStringList{"--odometer", "--dates", "--encoding", "utf-8"});
+    QCOMPARE(two.status, 3);
+    QCOMPARE(two.out, dates.bytes(TextEncoding::Utf8) + readings.bytes(TextEncoding::Utf8));
+    QTemporaryDir dir;
+    const QString saved = dir.filePath(QStringLiteral("magazyn.txt"));
+    QCOMPARE(cli(check + QStringList{"--store", "--out", saved}).status, 3);
+    QFile savedFile(saved);
+    QVERIFY(savedFile.open(QIODevice::ReadOnly));
+    QCOMPARE(savedFile.readAll(), store.bytes());
+    const Run nothing =
+        cli({QStringLiteral("check"), at, QStringLiteral("demo"), QStringLiteral("--dates"),
+             QStringLiteral("--today"), QStringLiteral("01.01.1990")});
+    QCOMPARE(nothing.status, 0);
+    QCOMPARE(nothing.out, QByteArray("Niczego nie znaleziono\r\n"));
+    QVERIFY(QFile::remove(settingsPath));
+
+    // The all-day events with a DTSTAMP of a calendar exported over a span, by UID.
+    const QString ics = dir.filePath(QStringLiteral("terminy.ics"));
+    auto exported = [&at, &ics](const QStringList& span) {
+        QMap<QString, qint64> days;
+        const QStringList args{QStringLiteral("calendar"), at, QStringLiteral("demo"),
+                               QStringLiteral("--out"), ics};
+        QFile file(ics);
+        if (cli(args + span).status != 0 || !file.open(QIODevice::ReadOnly))
+            return days;
+        icalcomponent* calendar = icalparser_parse_string(file.readAll().constData());
+        for (icalcomponent* e = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT);
+             e; e = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT)) {
+            const icaltimetype start = icalcomponent_get_dtstart(e);
+            if (start.is_date && icalcomponent_get_first_property(e, ICAL_DTSTAMP_PROPERTY))
+                days.insert(QString::fromUtf8(icalcomponent_get_uid(e)),
+                            start.year * 10000 + start.month * 100 + start.day);
+        }
+        icalcomponent_free(calendar);
+        return days;
+    };
+    const QList<ReminderTerm> terms = reminders.datedTerms(DateSpan()).terms;
+    const QMap<QString, qint64> before = exported({});
+    QVERIFY(terms.size() > 10);
+    QCOMPARE(before.size(), terms.size());  // one event per term, every UID its own
+    for (const ReminderTerm& term : terms)
+        QCOMPARE(before.value(TermCalendar::uid(term, QStringLiteral("demo"))), term.date);
+
+    // A term that moves keeps its event; a span takes the days at both ends.
+    const ReminderTerm moved = terms.first();
+    QCOMPARE(moved.kind, TermKind::InsuranceOC);
+    QVERIFY(database.DatabaseFirma()
+                .execute(SqlStatement(
+                    QStringLiteral("UPDATE pojazdy SET DATAOC = 20301231 WHERE IDPOJAZD = %1")
+                        .arg(moved.key.toLongLong())))
+                .ok());
+    const QMap<QString, qint64> after = exported({});
+    QCOMPARE(after.keys(), before.keys());
+    QCOMPARE(after.value(TermCalendar::uid(moved, QStringLiteral("demo"))), qint64(20301231));
+    const QMap<QString, qint64> lastDay =
+        exported({QStringLiteral("--from"), QStringLiteral("31.12.2030"), QStringLiteral("--to"),
+                  QStringLiteral("31.12.2030")});
+    QCOMPARE(lastDay.keys(), QStringList{TermCalendar::uid(moved, QStringLiteral("demo"))});
+
+    // Wrong calls are refused.
+    const QStringList calendar{QStringLiteral("calendar"), at, QStringLiteral("demo")};
+    QCOMPARE(cli(calendar).status, 1);
+    QCOMPARE(cli(calendar + QStringList{"--out", ics, "--from", "02.01.2025", "--to", "01.01.2025"})
+                 .status,
+             1);
+    const Run badDay = cli(check.mid(0, 3) + QStringList{"--today", "31.02.2025"});
+    QCOMPARE(badDay.status, 1);
+    QVERIFY(badDay.err.contains(QStringLiteral("Niepoprawna data")));
 }
 
 QTEST_GUILESS_MAIN(TstCli)

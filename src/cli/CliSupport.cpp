@@ -1,0 +1,95 @@
+#include "cli/CliSupport.h"
+
+#include "admin/DatabaseAdmin.h"
+#include "cli/CliArguments.h"
+#include "data/TmyDataBase.h"
+#include "data/schema/DatabaseCreator.h"
+#include "support/OVUtilities.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace CliSupport {
+
+void out(const QByteArray& bytes) {
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+    std::fflush(stdout);
+}
+
+void say(const QString& text) {
+    out((text + QLatin1Char('\n')).toUtf8());
+}
+
+int fail(int status, const QString& text) {
+    const QByteArray line = (QStringLiteral("flotanor-cli: ") + text + QLatin1Char('\n')).toUtf8();
+    std::fwrite(line.constData(), 1, size_t(line.size()), stderr);
+    return status;
+}
+
+std::optional<DbLocation> location(const QString& text, int* status) {
+    QString error;
+    auto parsed = DbLocation::parse(text, &error);
+    if (!parsed)
+        *status = fail(kUsage, error);
+    return parsed;
+}
+
+int checkPassword(const CliArguments& args, const DbLocation& where) {
+    DbError error;
+    switch (DatabaseAdmin::verifyPassword(where, args.value(QStringLiteral("password")), &error)) {
+        case DatabaseAdmin::PasswordCheck::Correct:
+        case DatabaseAdmin::PasswordCheck::NotSet:
+            return 0;
+        case DatabaseAdmin::PasswordCheck::Wrong:
+            return fail(kUsage, args.has(QStringLiteral("password"))
+                                    ? QStringLiteral("Niepoprawne hasło bazy danych.")
+                                    : QStringLiteral("Baza danych jest chroniona hasłem: podaj je "
+                                                     "opcją --password."));
+        case DatabaseAdmin::PasswordCheck::Failed:
+            break;
+    }
+    return fail(kFailed, QStringLiteral("Nie udało się otworzyć bazy danych: ") + error.message());
+}
+
+int openCompany(const CliArguments& args, const DbLocation& where, const QString& dir,
+                TmyDataBase& database) {
+    if (const int refused = checkPassword(args, where))
+        return refused;
+    DbError listError;
+    const QList<CompanyEntry> known = DatabaseCreator::companies(where, &listError);
+    if (listError)
+        return fail(kFailed,
+                    QStringLiteral("Nie udało się otworzyć bazy danych: ") + listError.message());
+    const bool exists = std::any_of(known.begin(), known.end(),
+                                    [&dir](const CompanyEntry& c) { return c.dir == dir; });
+    if (!exists)
+        return fail(kUsage, QStringLiteral("W bazie nie ma firmy w katalogu %1.").arg(dir));
+    if (!database.openCompany(where, dir))
+        return kFailed;
+    return 0;
+}
+
+std::optional<TextEncoding> encoding(const CliArguments& args, int* status) {
+    if (!args.has(QStringLiteral("encoding")))
+        return TextEncoding::Windows1250;
+    const auto chosen = CodePage::encodingFromName(args.value(QStringLiteral("encoding")));
+    if (!chosen)
+        *status = fail(kUsage, QStringLiteral("Nieznane kodowanie %1 (windows-1250 albo utf-8).")
+                                   .arg(args.value(QStringLiteral("encoding"))));
+    return chosen;
+}
+
+std::optional<QDate> dateOption(const CliArguments& args, const QString& name, int* status) {
+    if (!args.has(name))
+        return QDate();
+    const qint64 number = TOVUtilities().dateTextToNumber(args.value(name));
+    const QDate date(int(number / 10000), int(number / 100 % 100), int(number % 100));
+    if (number == 0 || !date.isValid()) {
+        *status = fail(kUsage, QStringLiteral("Niepoprawna data %1 (oczekiwana postać DD.MM.RRRR).")
+                                   .arg(args.value(name)));
+        return std::nullopt;
+    }
+    return date;
+}
+
+}  // namespace CliSupport
