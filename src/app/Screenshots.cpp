@@ -4,6 +4,7 @@
 #include "data/TmyDataBase.h"
 #include "data/records/DictionaryStore.h"
 #include "data/registers/RegisterDescriptor.h"
+#include "output/uSprawdzenieDat.h"
 #include "registers/uBiblioteka.h"
 #include "registers/uCenyPaliw.h"
 #include "registers/uDokumenty.h"
@@ -150,5 +151,12 @@ void saveScreenshots(TfMain& window, TmyDataBase& database, MessageService& mess
         TfFirma firm(messages, &window);
         grabDialog(firm, *company, path(QStringLiteral("dialog-firma")));
     }
+    // The reminder window on its date page, the other two checks beside it; run here rather
+    // than by the start-up reminders, whose modal notes would wait for a click.
+    TfSprawdzenieDat* checks = window.remindersWindow();
+    checks->run({.dates = true, .odometer = true, .store = true}, TconfigPP());
+    QApplication::processEvents();
+    checks->grab().save(path(QStringLiteral("dialog-sprawdzenie")));
+    checks->hide();
     QApplication::quit();
 }

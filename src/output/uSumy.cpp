@@ -1,5 +1,7 @@
 #include "output/uSumy.h"
 
+#include "registers/StayOnTop.h"
+
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -75,11 +77,7 @@ TfSumy::TfSumy(QWidget* parent) : QWidget(parent, Qt::Tool) {
 }
 
 void TfSumy::setOnTop(bool onTop) {
-    const bool wasVisible = isVisible();
-    setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
-    // Changing the flags hides the window; it comes back where it was.
-    if (wasVisible)
-        show();
+    setStayOnTop(this, onTop);
 }
 
 void TfSumy::showSheet(const SumsSheet& sheet) {

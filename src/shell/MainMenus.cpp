@@ -64,6 +64,10 @@ MainMenus::MainMenus(QMainWindow* window) : QObject(window), m_window(window) {
     toolsMenu->addAction(make("Notatnik1", QStringLiteral("Notatnik"),
                               QStringLiteral("Notatki z terminami przypomnienia"), {}));
     toolsMenu->addAction(fiszka);
+    toolsMenu->addSeparator();
+    toolsMenu->addAction(make("sprawdzajTermin1", QStringLiteral("Sprawdź terminy"), {}, {}));
+    toolsMenu->addAction(
+        make("SprawdzMagazyn1", QStringLiteral("Sprawdź stany magazynowe"), {}, {}));
     bar->addMenu(QStringLiteral("Pomo&c"))
         ->addAction(make("PoradaDnia1", QStringLiteral("Porada dnia"), {}, {}));
 

@@ -9,7 +9,8 @@ class QMenu;
 
 // The menus and the tool bar of the main window: the record and list operations and
 // their menu mirrors, a "Widok" entry for every page the navigation offers, logging off,
-// the administration and help. The window connects the actions to its handlers by their
+// the administration, the tools (notebook, notepad, the checks of terms and of the store)
+// and help. The window connects the actions to its handlers by their
 // object names and enables them by the user's rights.
 class MainMenus : public QObject {
     Q_OBJECT

@@ -1,5 +1,7 @@
 #include "shell/uFiszka.h"
 
+#include "registers/StayOnTop.h"
+
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -42,13 +44,7 @@ void TfFiszka::resetText() {
 }
 
 void TfFiszka::setAlwaysOnTop(bool onTop) {
-    // Changing a window's flags hides it; a shown notepad is shown again where it was.
-    const bool shown = isVisible();
-    const QPoint where = pos();
-    setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
-    move(where);
-    if (shown)
-        show();
+    setStayOnTop(this, onTop);
 }
 
 bool TfFiszka::eventFilter(QObject* watched, QEvent* event) {

@@ -3,6 +3,7 @@
 #include "data/TmyDataBase.h"
 #include "output/CsvExport.h"
 #include "output/Sums.h"
+#include "output/uSprawdzenieDat.h"
 #include "output/uSumy.h"
 #include "registers/QuietTeardown.h"
 #include "registers/uNotatki.h"
@@ -20,6 +21,7 @@
 #include "shell/RegisterPage.h"
 #include "shell/ReportsPage.h"
 #include "shell/StartPage.h"
+#include "shell/StartupReminders.h"
 #include "shell/TextPanes.h"
 #include "shell/uFiszka.h"
 #include "shell/uPoradaDnia.h"
@@ -42,12 +44,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <functional>
-
-namespace {
-
-constexpr size_t kNotebookRight = 27;  // the menu "Notatnik"
-
-}  // namespace
 
 TfMain::TfMain(TmyDataBase& database, MessageService& messages, TconfigPP& config,
                SettingsFile* settings, QWidget* parent)
@@ -76,6 +72,7 @@ TfMain::TfMain(TmyDataBase& database, MessageService& messages, TconfigPP& confi
 
     m_find = new FindDialog(this);
     m_sums = new TfSumy(this);
+    m_checks = new TfSprawdzenieDat(m_db, m_messages, this);
     connect(m_find, &FindDialog::findNext, this, &TfMain::FindTextFind);
     m_fiszka = new TfFiszka(this);
 
@@ -131,6 +128,9 @@ void TfMain::createActions() {
          }},
         {"Notatnik1",
          [this] { TfNotatki::open(this, m_db, m_messages, m_config.pytajPrzedKasowaniem); }},
+        {"sprawdzajTermin1",
+         [this] { m_checks->run({.dates = true, .odometer = true}, m_config); }},
+        {"SprawdzMagazyn1", [this] { m_checks->run({.store = true}, m_config); }},
         {"Wyloguj1", [this] { logOff(); }},
         {"Zakoncz1", [this] { close(); }},
         {"Uzytkownicy1", [this] { emit usersRequested(); }},
@@ -226,7 +226,11 @@ void TfMain::setRights(const std::bitset<101>& rights) {
     m_rights = rights;
     auto allowed = [this](int right) { return right < 0 || m_rights.test(size_t(right)); };
     m_menus->administration()->menuAction()->setEnabled(m_rights.test(0));
-    action(QStringLiteral("Notatnik1"))->setEnabled(m_rights.test(kNotebookRight));
+    action(QStringLiteral("Notatnik1"))
+        ->setEnabled(m_rights.test(StartupReminders::kNotebookRight));
+    for (const char* checks : {"sprawdzajTermin1", "SprawdzMagazyn1"})
+        action(QString::fromLatin1(checks))
+            ->setEnabled(m_rights.test(StartupReminders::kChecksRight));
     // Every page the navigation offers: its button and its "Widok" entry.
     const auto& groups = Navigation::groups();
     for (int g = 0; g < groups.size(); ++g) {
@@ -285,14 +289,10 @@ void TfMain::rereadSession(const QString& userText) {
 }
 
 void TfMain::runStartupReminders() {
-    if (!m_config.pokazujPoradeDnia || m_tips.count() == 0)
-        return;
-    TfPoradaDnia tip(&m_tips, this);
-    tip.setDontShow(false);
-    tip.exec();
-    m_config.pokazujPoradeDnia = !tip.dontShow();
-    if (m_settings)
-        m_settings->save(m_config);
+    // The tip of the day as "Porada dnia" shows it, its option written back; then the rest.
+    if (m_config.pokazujPoradeDnia && m_tips.count() > 0)
+        action(QStringLiteral("PoradaDnia1"))->trigger();
+    StartupReminders::run(*m_checks, this, m_db, m_messages, m_config, m_rights);
 }
 
 void TfMain::enableRecordActions(bool onRegister, bool canWrite) {
@@ -557,6 +557,7 @@ void TfMain::logOff() {
     m_fiszka->hide();
     m_find->hide();
     m_sums->hide();
+    m_checks->hide();
     showStartPage();
     emit logOffRequested();
 }

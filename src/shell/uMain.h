@@ -14,6 +14,7 @@
 class FilterBar;
 class FindDialog;
 class TfSumy;
+class TfSprawdzenieDat;
 class QMenu;
 class MainMenus;
 class MainNavigation;
@@ -47,7 +48,8 @@ public:
     // After the users or the administration window: the user label, the start page and
     // every register read again; the notepad and the filters stay as they are.
     void rereadSession(const QString& userText);
-    // The tip of the day and the other reminders, after the window is first shown.
+    // The tip of the day, then the quiet reminder run and the due notes, after the window
+    // is first shown and after every new login.
     void runStartupReminders();
     // All 101 rights; the register buttons and record operations follow them.
     void setRights(const std::bitset<101>& rights);
@@ -60,6 +62,7 @@ public:
     FilterBar* filterBar() const { return m_filters; }
     FindDialog* findDialog() const { return m_find; }
     TfSumy* sumsWindow() const { return m_sums; }
+    TfSprawdzenieDat* remindersWindow() const { return m_checks; }
     QAction* action(const QString& objectName) const;
 
 public slots:
@@ -123,6 +126,7 @@ private:
     FilterBar* m_filters = nullptr;
     FindDialog* m_find = nullptr;
     TfSumy* m_sums = nullptr;
+    TfSprawdzenieDat* m_checks = nullptr;
     MainMenus* m_menus = nullptr;
     TfFiszka* m_fiszka = nullptr;
     QLabel* m_dateLabel = nullptr;

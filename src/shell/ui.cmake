@@ -18,6 +18,7 @@ flotanor_add_library(flotanor_shell_ui
         ReportsPage.h ReportsPage.cpp
         MainNavigation.h MainNavigation.cpp
         MainMenus.h MainMenus.cpp
+        StartupReminders.h StartupReminders.cpp
         uMain.h uMain.cpp
     LIBS flotanor_shell flotanor_registers_ui flotanor_output flotanor_output_ui flotanor_admin flotanor_data
          flotanor_support Qt6::Widgets

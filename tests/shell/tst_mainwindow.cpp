@@ -213,6 +213,7 @@ void TstMainWindow::rightsSwitchTheButtons_data() {
     QTest::newRow("company data") << 22 << QStringList{u"SBDaneFirmy"_qs, u"SBDaneFirmyMenu"_qs};
     QTest::newRow("persons") << 24 << QStringList{u"SBOsobowa"_qs, u"Widok_osobowa"_qs};
     QTest::newRow("notebook") << 27 << QStringList{u"Notatnik1"_qs};
+    QTest::newRow("checks") << 31 << QStringList{u"sprawdzajTermin1"_qs, u"SprawdzMagazyn1"_qs};
     QTest::newRow("road cards") << 45 << QStringList{u"SBKDrogowe"_qs, u"Widok_kartydrogowe"_qs};
 }
 
@@ -229,8 +230,8 @@ void TstMainWindow::rightsSwitchTheButtons() {
     // The navigation's buttons and the menu entries of the pages.
     QStringList off;
     for (QToolButton* b : m_window->findChildren<QToolButton*>()) {
-        if (!b->objectName().startsWith(u"SB"_qs))
-            continue;
+        if (!b->objectName().startsWith(u"SB"_qs) || b->window() != m_window.get())
+            continue;  // the tool windows' own buttons go with the window
         if (!b->isEnabled())
             off << b->objectName();
         if (QAction* entry = m_window->action(b->objectName() + u"Menu"_qs);
