@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 export CCACHE_BASEDIR := $(CURDIR)
 export CCACHE_NOHASHDIR := 1
 
-.PHONY: run test test-asan build deps test-deps configure bench clean
+.PHONY: run test test-asan build deps test-deps configure bench fuzz clean
 
 run: deps build
 	$(BUILD_DIR)/src/app/flotanor
@@ -37,6 +37,21 @@ test-deps:
 
 bench: deps build
 	$(BUILD_DIR)/bench/flotanor-bench
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/flotanor-bench-reports
+
+# Every libFuzzer target for a minute over its corpus, in its own clang build.
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	scripts/install-deps.sh --fuzz
+	@if [ ! -f $(FUZZ_DIR)/build.ninja ]; then \
+		CXX=clang++ cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFLOTANOR_FUZZ=ON; \
+	fi
+	cmake --build $(FUZZ_DIR)
+	mkdir -p $(FUZZ_DIR)/corpus/layout
+	$(FUZZ_DIR)/fuzz/fuzz_layout -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+		-dict=fuzz/layout.dict \
+		$(FUZZ_DIR)/corpus/layout fuzz/corpus/layout
 
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)

@@ -5,9 +5,13 @@ set -euo pipefail
 packages=(
     qt6-base-dev qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite libqt6sql6-psql
     libsqlite3-dev libssl-dev libical-dev pkgconf ninja-build cmake g++ ccache make
+    fonts-dejavu-core
 )
 if [ "${1:-}" = "--test" ]; then
-    packages+=(postgresql sqlite3 xvfb xauth fonts-dejavu-core imagemagick)
+    packages+=(postgresql sqlite3 xvfb xauth imagemagick poppler-utils)
+fi
+if [ "${1:-}" = "--fuzz" ]; then
+    packages+=(clang)
 fi
 
 missing=()

@@ -4,6 +4,7 @@
 #include "cli/CliArguments.h"
 #include "cli/CliSupport.h"
 #include "cli/ConsoleMessages.h"
+#include "cli/PrintCommands.h"
 #include "cli/ReminderCommands.h"
 #include "data/ListModel.h"
 #include "data/TmyDataBase.h"
@@ -343,7 +344,7 @@ QString notesText() {
 namespace CliCommands {
 
 QString helpText() {
-    return commandsText() + ReminderCommands::helpText() + notesText();
+    return commandsText() + ReminderCommands::helpText() + PrintCommands::helpText() + notesText();
 }
 
 int run(const QStringList& arguments) {
@@ -379,6 +380,8 @@ int run(const QStringList& arguments) {
         args = parse(ReminderCommands::checkValues(), ReminderCommands::checkFlags());
     else if (command == QLatin1String("calendar"))
         args = parse(ReminderCommands::calendarValues(), {});
+    else if (command == QLatin1String("print"))
+        args = parse(PrintCommands::printValues(), PrintCommands::printFlags());
     else
         return fail(
             kUsage,
@@ -397,6 +400,8 @@ int run(const QStringList& arguments) {
         return ReminderCommands::check(args);
     if (command == QLatin1String("calendar"))
         return ReminderCommands::calendar(args);
+    if (command == QLatin1String("print"))
+        return PrintCommands::print(args);
     return list(args);
 }
 

@@ -6,6 +6,7 @@
 #include "data/schema/DatabaseCreator.h"
 #include "support/OVUtilities.h"
 
+#include <QFileInfo>
 #include <algorithm>
 #include <cstdio>
 
@@ -90,6 +91,11 @@ std::optional<QDate> dateOption(const CliArguments& args, const QString& name, i
         return std::nullopt;
     }
     return date;
+}
+
+TconfigPP programOptions() {
+    const QString path = SettingsFile::defaultPath();
+    return QFileInfo::exists(path) ? SettingsFile(path).load() : TconfigPP();
 }
 
 }  // namespace CliSupport

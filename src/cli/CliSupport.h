@@ -1,5 +1,6 @@
 #pragma once
 
+#include "admin/ConfigPP.h"
 #include "data/engine/DbLocation.h"
 #include "support/CodePage.h"
 
@@ -34,5 +35,8 @@ std::optional<TextEncoding> encoding(const CliArguments& args, int* status);
 // A date option DD.MM.YYYY (any separator); a null date when the option is absent,
 // nullopt (reported in status) when it is no real date.
 std::optional<QDate> dateOption(const CliArguments& args, const QString& name, int* status);
+// The program options of the data directory's settings file, as the windows use them; a
+// missing file means the defaults and is not created by a command that only reads.
+TconfigPP programOptions();
 
 }  // namespace CliSupport

@@ -9,20 +9,7 @@
 #include "output/TermCalendar.h"
 #include "support/WholeFile.h"
 
-#include <QFileInfo>
-
 using namespace CliSupport;
-
-namespace {
-
-// The options the reminder window would use. A missing settings file means the defaults
-// and is not created by a command that only reads.
-TconfigPP settings() {
-    const QString path = SettingsFile::defaultPath();
-    return QFileInfo::exists(path) ? SettingsFile(path).load() : TconfigPP();
-}
-
-}  // namespace
 
 namespace ReminderCommands {
 
@@ -59,7 +46,8 @@ int check(const CliArguments& args) {
     TmyDataBase database(&messages);
     if (const int refused = openCompany(args, *where, args.positional().at(1), database))
         return refused;
-    Reminders reminders(database, settings(), today->isValid() ? *today : QDate::currentDate());
+    Reminders reminders(database, programOptions(),
+                        today->isValid() ? *today : QDate::currentDate());
     const bool all = !args.has(QStringLiteral("dates")) && !args.has(QStringLiteral("odometer")) &&
                      !args.has(QStringLiteral("store"));
     QList<ReminderList> lists;

@@ -1,8 +1,18 @@
 #include "cli/CliCommands.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 int main(int argc, char* argv[]) {
+    // Printing lays text out with real fonts, which needs the GUI application; on a server
+    // without a display it draws offscreen.
+    if (argc > 1 && qstrcmp(argv[1], "print") == 0) {
+        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication app(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("flotanor-cli"));
+        return CliCommands::run(QCoreApplication::arguments().mid(1));
+    }
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("flotanor-cli"));
     return CliCommands::run(QCoreApplication::arguments().mid(1));

@@ -21,9 +21,9 @@ MainMenus::MainMenus(QMainWindow* window) : QObject(window), m_window(window) {
              QStringLiteral("Dodaj nową pozycję na podstawie zaznaczonej"), {}),
     };
     m_listActions = {
-        make("SBPodglad", QStringLiteral("Podgląd"), QStringLiteral("Podgląd zaznaczonej pozycji"),
-             {}),
-        make("SBDrukuj", QStringLiteral("Drukuj"), QStringLiteral("Drukuj zaznaczoną pozycję"), {}),
+        make("SBPodglad", QStringLiteral("Podgląd"), QStringLiteral("Podgląd danych"), {}),
+        make("SBDrukuj", QStringLiteral("Drukuj"), QStringLiteral("Drukuj wskazaną pozycję"),
+             QKeySequence::Print),
         make("SBcsv", QStringLiteral("do CSV"), QStringLiteral("Zapisz tabelę do arkusza CSV"), {}),
         make("SBSzukaj", QStringLiteral("Szukaj"),
              QStringLiteral("Szukaj informacji w powyższej tabeli"), QKeySequence::Find),

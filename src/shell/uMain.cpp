@@ -2,7 +2,9 @@
 
 #include "data/TmyDataBase.h"
 #include "output/CsvExport.h"
+#include "output/RecordPrintout.h"
 #include "output/Sums.h"
+#include "output/report/ReportPreview.h"
 #include "output/uSprawdzenieDat.h"
 #include "output/uSumy.h"
 #include "registers/QuietTeardown.h"
@@ -114,8 +116,8 @@ void TfMain::createActions() {
         {"SBEdytuj", [this] { SBEdytujClick(); }},
         {"SBUsun", [this] { SBUsunClick(); }},
         {"SBKopiuj", [this] { SBKopiujClick(); }},
-        {"SBPodglad", [this] { notYetAvailable(QStringLiteral("Podgląd wydruku pozycji")); }},
-        {"SBDrukuj", [this] { notYetAvailable(QStringLiteral("Wydruk pozycji")); }},
+        {"SBPodglad", [this] { SBPodgladClick(); }},
+        {"SBDrukuj", [this] { SBDrukujClick(); }},
         {"SBcsv", [this] { SBcsvClick(); }},
         {"SBSzukaj", [this] { SBSzukajClick(); }},
         // Always at hand: off a register it shows the prompt to choose one.
@@ -503,6 +505,22 @@ void TfMain::SBEdytujClick() {
     // Without the write right Enter opens the read-only preview.
     runEditor(int(m_recordActions[1]->isEnabled() ? RecordEditors::Mode::Edit
                                                   : RecordEditors::Mode::Preview));
+}
+
+void TfMain::SBPodgladClick() {
+    if (m_current && page(*m_current)->model().rowCount() > 0)
+        runEditor(int(RecordEditors::Mode::Preview));
+}
+
+void TfMain::SBDrukujClick() {
+    if (!m_current || page(*m_current)->model().rowCount() == 0)
+        return;
+    RegisterPage* p = page(*m_current);
+    const ReportContext context =
+        RecordPrintout::currentContext(m_db, m_companyLabel->text(), m_config);
+    ReportPreview::showResult(
+        RecordPrintout::prepare(m_db, p->model(), p->grid()->currentRow(), context), m_messages,
+        this);
 }
 
 void TfMain::SBUsunClick() {

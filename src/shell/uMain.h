@@ -69,6 +69,8 @@ public slots:
     void SBDodajClick();
     void SBKopiujClick();
     void SBEdytujClick();
+    void SBPodgladClick();  // the current record in its dialog, read-only
+    void SBDrukujClick();   // the current record on the one-record sheet
     void SBUsunClick();
     void SBcsvClick();
     void SBSumaClick();

@@ -4,6 +4,7 @@
 #include "admin/ConfigPP.h"
 #include "admin/UserStore.h"
 #include "data/TmyDataBase.h"
+#include "data/engine/DbQuery.h"
 #include "data/engine/RowInsert.h"
 #include "data/schema/DatabaseCreator.h"
 #include "output/CsvSheet.h"
@@ -15,6 +16,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -66,6 +68,7 @@ private slots:
     void passwordsGuardTheDatabase();
     void replacingIsWholeOrNothing();
     void checkAndCalendarOfTheSampleCompany();
+    void printWritesOneRecordAsPdf();
 
 private:
     QString where() const { return m_location->location().text(); }
@@ -473,6 +476,78 @@ void TstCli::checkAndCalendarOfTheSampleCompany() {
     const Run badDay = cli(check.mid(0, 3) + QStringList{"--today", "31.02.2025"});
     QCOMPARE(badDay.status, 1);
     QVERIFY(badDay.err.contains(QStringLiteral("Niepoprawna data")));
+}
+
+// print writes the sheet of one record as PDF, and nothing when the key, the register or
+// the layout is wrong; a company's own layout in the data directory wins.
+void TstCli::printWritesOneRecordAsPdf() {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    TestLocation place;
+    REQUIRE_LOCATION(place);
+    const QString at = place.location().text();
+    QCOMPARE(cli({QStringLiteral("create-database"), at, QStringLiteral("--demo")}).status, 0);
+    TmyDataBase database;
+    QVERIFY(database.openCompany(place.location(), QStringLiteral("demo")));
+    DbQuery fuel;
+    QVERIFY(
+        database.DatabaseFirma()
+            .select(SqlStatement(u"SELECT MIN(IDKOSZT) FROM koszty WHERE ISFUEL = 'T'"_qs), &fuel)
+            .ok());
+    QVERIFY(fuel.next());
+    const QString fuelCost = fuel.value(0).toString();
+    const QString company = database.companyDataName();
+    QVERIFY(!company.isEmpty());
+
+    QTemporaryDir dir;
+    const QString layouts = m_dataDir->path() + u"/raporty"_qs;
+    struct Case {
+        QStringList args;
+        QByteArray ownLayout;  // written into the data directory's raporty
+        int status;
+        QString found;  // in the PDF's text, or on standard error
+    };
+    const QList<Case> cases{
+        {{u"koszty"_qs, fuelCost}, {}, 0, u"Dotyczy zakupu paliwa: TAK"_qs},
+        {{u"koszty"_qs, fuelCost},
+         "<report><band kind=\"summary\" height=\"9\"><text x=\"0\" width=\"180\" "
+         "height=\"9\">Własny [TEMAT]</text></band></report>",
+         0,
+         u"Własny Dane szczegółowe wskazanego kosztu"_qs},
+        {{u"koszty"_qs, fuelCost},
+         "<report>\n<band kind=\"kolumna\"/></report>",
+         2,
+         u"drukuj_pozycje.xml, wiersz 2"_qs},
+        {{u"koszty"_qs, u"999999"_qs}, {}, 1, u"Nie znaleziono"_qs},
+        {{u"nieznany"_qs, u"1"_qs}, {}, 1, u"Nie ma takiego rejestru"_qs},
+    };
+    for (const Case& c : cases) {
+        QDir(layouts).removeRecursively();
+        if (!c.ownLayout.isEmpty()) {
+            QVERIFY(QDir().mkpath(layouts));
+            QFile own(layouts + u"/drukuj_pozycje.xml"_qs);
+            QVERIFY(own.open(QIODevice::WriteOnly));
+            own.write(c.ownLayout);
+        }
+        const QString pdf = dir.filePath(u"pozycja.pdf"_qs);
+        QFile::remove(pdf);
+        const Run run =
+            cli(QStringList{u"print"_qs, at, u"demo"_qs} + c.args + QStringList{u"--out"_qs, pdf});
+        QCOMPARE(run.status, c.status);
+        QCOMPARE(QFile::exists(pdf), c.status == 0);
+        if (c.status != 0) {
+            QVERIFY2(run.err.contains(c.found), qPrintable(run.err));
+            continue;
+        }
+        QProcess text;
+        text.start(u"pdftotext"_qs, {pdf, u"-"_qs});
+        QVERIFY(text.waitForFinished());
+        const QString extracted = QString::fromUtf8(text.readAllStandardOutput());
+        QVERIFY2(extracted.contains(c.found), qPrintable(extracted));
+        if (c.ownLayout.isEmpty())
+            QVERIFY(extracted.contains(company));
+    }
+    QDir(layouts).removeRecursively();
 }
 
 QTEST_GUILESS_MAIN(TstCli)

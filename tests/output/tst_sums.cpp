@@ -3,8 +3,7 @@
 // filters, and the edges: nothing listed, consumption without a vehicle, the rates
 // whatever the filters, the road cards of one vehicle, the costs' own filters.
 #include "ScriptedMessageService.h"
-#include "TestDataDir.h"
-#include "TestLocation.h"
+#include "TestCompany.h"
 #include "data/ListModel.h"
 #include "data/TmyDataBase.h"
 #include "data/schema/DatabaseCreator.h"
@@ -43,28 +42,20 @@ private:
     QStringList fromList(RegisterId id);
     FilterSelection selection(const QString& kind) const;
 
-    std::unique_ptr<TestDataDir> m_dataDir;
-    std::unique_ptr<TestLocation> m_location;
     ScriptedMessageService m_messages;
-    std::unique_ptr<TmyDataBase> m_db;
+    std::unique_ptr<TestCompany> m_company;
+    TmyDataBase* m_db = nullptr;
     QString m_vehicle;  // a vehicle with refuellings, trips and road cards
     int m_year = 0;
 };
 
 void TstSums::initTestCase() {
     QLocale::setDefault(kPolish);
-    m_dataDir = std::make_unique<TestDataDir>();
-    m_location = std::make_unique<TestLocation>();
-    REQUIRE_LOCATION(*m_location);
-    const DbLocation& where = m_location->location();
-    CreateResult result = DatabaseCreator::createDatabase(where, false);
-    QVERIFY2(result.ok, qPrintable(result.message));
-    result = DatabaseCreator::addCompany(where, DatabaseCreator::sampleCompanyName(),
-                                         DatabaseCreator::sampleCompanyDir(),
-                                         DatabaseCreator::Contents::Sample);
-    QVERIFY2(result.ok, qPrintable(result.message));
-    m_db = std::make_unique<TmyDataBase>(&m_messages);
-    QVERIFY(m_db->openCompany(where, DatabaseCreator::sampleCompanyDir()));
+    m_company = std::make_unique<TestCompany>();
+    REQUIRE_LOCATION(m_company->place());
+    QVERIFY2(m_company->create(DatabaseCreator::Contents::Sample, &m_messages),
+             qPrintable(m_company->error()));
+    m_db = &m_company->db();
     m_year = QDate::currentDate().year();
 
     // The vehicle with the most refuellings in the continuous register.

@@ -6,6 +6,8 @@
 #include "admin/ConfigPP.h"
 #include "data/TmyDataBase.h"
 #include "data/schema/DatabaseCreator.h"
+#include "output/RecordSheet.h"
+#include "output/report/ReportPreview.h"
 #include "output/uSumy.h"
 #include "registers/DateField.h"
 #include "registers/RegisterEditorsInstall.h"
@@ -59,6 +61,7 @@ private slots:
     void rereadKeepsNotepadAndFilters();
     void ownerSuggestsTheCompanyDataName();
     void everyRegisterHasItsDialog();
+    void printAndPreviewTheCurrentRecord();
     void secondCopyIsRefused();
     void cleanupTestCase();
 
@@ -342,6 +345,58 @@ void TstMainWindow::everyRegisterHasItsDialog() {
         m_messages, [] { return std::bitset<101>().set(); }, [] { return true; });
     for (const RegisterDescriptor& d : Registers::all())
         QVERIFY2(RecordEditors::has(d.id), qPrintable(d.name));
+}
+
+// "Drukuj" shows the current record's sheet in the report preview and "Podgląd" its dialog
+// read-only, on every register; on an empty list neither opens anything.
+void TstMainWindow::printAndPreviewTheCurrentRecord() {
+    installRegisterEditors(
+        m_messages, [] { return std::bitset<101>().set(); }, [] { return true; });
+    QStringList sheetPage;  // the texts of the preview's first page
+    int previewPages = 0;
+    bool readOnly = false;
+    int opened = 0;
+    QTimer answer;
+    answer.setInterval(10);
+    connect(&answer, &QTimer::timeout, this, [&] {
+        if (auto* preview = qobject_cast<ReportPreview*>(QApplication::activeModalWidget())) {
+            previewPages = int(preview->report().pages.size());
+            sheetPage = preview->report().pageTexts(0);
+            ++opened;
+            preview->reject();
+        } else if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            const auto edits = dialog->findChildren<QLineEdit*>();
+            readOnly = !edits.isEmpty() && std::all_of(edits.begin(), edits.end(),
+                                                       [](auto* e) { return e->isReadOnly(); });
+            ++opened;
+            dialog->reject();
+        }
+    });
+    answer.start();
+    int printed = 0;
+    for (const RegisterDescriptor& d : Registers::all()) {
+        m_window->showRegister(d.id);
+        RegisterPage* page = m_window->page(d.id);
+        const int row = page->grid()->currentRow();
+        const bool empty = page->model().rowCount() == 0;
+        opened = 0;
+        sheetPage.clear();
+        readOnly = false;
+        m_window->action(u"SBDrukuj"_qs)->trigger();
+        m_window->action(u"SBPodglad"_qs)->trigger();
+        QCOMPARE(opened, empty ? 0 : 2);
+        if (empty)
+            continue;
+        ++printed;
+        QVERIFY2(readOnly, qPrintable(d.name));
+        QCOMPARE(previewPages, 1);
+        const RecordSheetText sheet = RecordSheet(*m_db).build(page->model(), row);
+        QVERIFY2(sheetPage.contains(sheet.title), qPrintable(d.name));
+        QVERIFY(sheetPage.contains(sheet.lines.first()));
+        QVERIFY(sheetPage.contains(DatabaseCreator::sampleCompanyName()));
+    }
+    QVERIFY(printed > 15);
+    QVERIFY(m_messages.shown().isEmpty());
 }
 
 void TstMainWindow::yearAndMonthFilter() {

@@ -1,0 +1,1 @@
+flotanor_add_test(tst_reportengine SOURCES tst_reportengine.cpp LIBS flotanor_output_ui WIDGETS)

@@ -1,0 +1,2 @@
+flotanor_add_test(tst_reportvariables SOURCES tst_reportvariables.cpp LIBS flotanor_output
+    ENGINES sqlite postgres)
