@@ -4,6 +4,8 @@
 #include "data/TmyDataBase.h"
 #include "data/records/DictionaryStore.h"
 #include "data/registers/RegisterDescriptor.h"
+#include "output/RecordPrintout.h"
+#include "output/report/ReportPreview.h"
 #include "output/uSprawdzenieDat.h"
 #include "registers/uBiblioteka.h"
 #include "registers/uCenyPaliw.h"
@@ -158,5 +160,14 @@ void saveScreenshots(TfMain& window, TmyDataBase& database, MessageService& mess
     QApplication::processEvents();
     checks->grab().save(path(QStringLiteral("dialog-sprawdzenie")));
     checks->hide();
+    // "Drukuj" on the first cost: the report preview of its sheet.
+    window.showRegister(RegisterId::Koszty);
+    const ReportEngine::Result sheet = RecordPrintout::prepare(
+        database, window.page(RegisterId::Koszty)->model(), 0,
+        RecordPrintout::currentContext(database, database.companyDataName(), TconfigPP()));
+    if (const auto* prepared = std::get_if<PreparedReport>(&sheet)) {
+        ReportPreview preview(*prepared, messages, &window);
+        grabWidget(preview, path(QStringLiteral("podglad-wydruku")));
+    }
     QApplication::quit();
 }

@@ -15,6 +15,7 @@
 #include <QPrinter>
 #include <QStyle>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -46,11 +47,12 @@ ReportPreview::ReportPreview(PreparedReport report, MessageService& messages, QW
 
     auto* bar = new QToolBar(this);
     bar->setObjectName(QStringLiteral("pasek"));
-    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     auto add = [this, bar](const char* name, const char* text, QStyle::StandardPixmap icon,
                            const QKeySequence& keys, auto slot) {
         QAction* action = bar->addAction(style()->standardIcon(icon), t(text));
         action->setObjectName(QString::fromLatin1(name));
+        action->setToolTip(t(text));
         action->setShortcut(keys);
         connect(action, &QAction::triggered, this, slot);
         return action;
@@ -87,11 +89,16 @@ ReportPreview::ReportPreview(PreparedReport report, MessageService& messages, QW
         &ReportPreview::findNext);
     connect(m_find, &QLineEdit::returnPressed, this, &ReportPreview::findNext);
     bar->addSeparator();
-    add("Drukuj", "Drukuj", QStyle::SP_DialogSaveButton, QKeySequence::Print,
-        &ReportPreview::print);
-    add("PDF", "Zapisz PDF", QStyle::SP_DriveFDIcon, QKeySequence::Save, &ReportPreview::savePdf);
-    add("Zamknij", "Zamknij", QStyle::SP_DialogCloseButton, QKeySequence(Qt::Key_Escape),
-        &QDialog::accept);
+    // The three a reader looks for carry their words as well.
+    for (QAction* action : {add("Drukuj", "Drukuj", QStyle::SP_DialogSaveButton,
+                                QKeySequence::Print, &ReportPreview::print),
+                            add("PDF", "Zapisz PDF", QStyle::SP_DriveFDIcon, QKeySequence::Save,
+                                &ReportPreview::savePdf),
+                            add("Zamknij", "Zamknij", QStyle::SP_DialogCloseButton,
+                                QKeySequence(Qt::Key_Escape), &QDialog::accept)}) {
+        if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action)))
+            button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    }
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
