@@ -98,4 +98,77 @@ TconfigPP programOptions() {
     return QFileInfo::exists(path) ? SettingsFile(path).load() : TconfigPP();
 }
 
+bool readSelection(const CliArguments& args, FilterSelection* selection, QString* error) {
+    const TOVUtilities utilities;
+    auto integer = [&args, error](const char* option, qint64* value) {
+        bool ok = false;
+        *value = args.value(QString::fromLatin1(option)).toLongLong(&ok);
+        if (!ok)
+            *error =
+                QStringLiteral("Opcja --%1 wymaga liczby całkowitej.").arg(QLatin1String(option));
+        return ok;
+    };
+    const bool byYear = args.has(QStringLiteral("year"));
+    const bool byRange = args.has(QStringLiteral("from")) || args.has(QStringLiteral("to"));
+    if (byYear && byRange) {
+        *error = QStringLiteral("Opcji --year i --month nie można łączyć z --from i --to.");
+        return false;
+    }
+    if (args.has(QStringLiteral("month")) && !byYear) {
+        *error = QStringLiteral("Opcja --month wymaga opcji --year.");
+        return false;
+    }
+    if (byYear) {
+        qint64 year = 0;
+        if (!integer("year", &year))
+            return false;
+        if (year < 1970 || year > 2100) {
+            *error = QStringLiteral("Rok musi leżeć między 1970 a 2100.");
+            return false;
+        }
+        qint64 month = 0;
+        if (args.has(QStringLiteral("month"))) {
+            if (!integer("month", &month))
+                return false;
+            if (month < 1 || month > 12) {
+                *error = QStringLiteral("Miesiąc musi leżeć między 1 a 12.");
+                return false;
+            }
+        }
+        selection->period = FilterSelection::Period::Year;
+        selection->year = int(year);
+        selection->month = int(month);
+    }
+    if (byRange) {
+        selection->period = FilterSelection::Period::Range;
+        for (const char* option : {"from", "to"}) {
+            const QString name = QString::fromLatin1(option);
+            if (!args.has(name))
+                continue;
+            const qint64 date = utilities.dateTextToNumber(args.value(name));
+            if (date == 0) {
+                *error = QStringLiteral("Niepoprawna data %1 (oczekiwana postać DD.MM.RRRR).")
+                             .arg(args.value(name));
+                return false;
+            }
+            (name == QLatin1String("from") ? selection->from : selection->to) = date;
+        }
+    }
+    selection->vehicle = args.value(QStringLiteral("vehicle"));
+    selection->fuelOnly = args.has(QStringLiteral("fuel-only"));
+    if (args.has(QStringLiteral("ck"))) {
+        qint64 code = 0;
+        if (!integer("ck", &code))
+            return false;
+        selection->costCentre = code;
+    }
+    if (args.has(QStringLiteral("road-card"))) {
+        qint64 card = 0;
+        if (!integer("road-card", &card))
+            return false;
+        selection->roadCard = card;
+    }
+    return true;
+}
+
 }  // namespace CliSupport

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "admin/ConfigPP.h"
+#include "data/FilterSelection.h"
 #include "data/engine/DbLocation.h"
 #include "support/CodePage.h"
 
@@ -35,6 +36,9 @@ std::optional<TextEncoding> encoding(const CliArguments& args, int* status);
 // A date option DD.MM.YYYY (any separator); a null date when the option is absent,
 // nullopt (reported in status) when it is no real date.
 std::optional<QDate> dateOption(const CliArguments& args, const QString& name, int* status);
+// The filter options of the list command (--year, --month, --from, --to, --vehicle,
+// --fuel-only, --ck, --road-card), as the main window's filter bar would set them.
+bool readSelection(const CliArguments& args, FilterSelection* selection, QString* error);
 // The program options of the data directory's settings file, as the windows use them; a
 // missing file means the defaults and is not created by a command that only reads.
 TconfigPP programOptions();

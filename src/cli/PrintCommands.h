@@ -13,6 +13,13 @@ namespace PrintCommands {
 int print(const CliArguments& args);
 QStringList printValues();
 QStringList printFlags();
+// report LOCATION DIR NAME [filters] [the reports page's choices] --out FILE.pdf: a report
+// of the reports page as PDF; a failed precondition prints its message, status 1.
+int report(const CliArguments& args);
+QStringList reportValues();
+QStringList reportFlags();
+// reports: "NAME;caption" of every report.
+int reports();
 QString helpText();
 
 }  // namespace PrintCommands

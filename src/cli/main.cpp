@@ -6,7 +6,7 @@
 int main(int argc, char* argv[]) {
     // Printing lays text out with real fonts, which needs the GUI application; on a server
     // without a display it draws offscreen.
-    if (argc > 1 && qstrcmp(argv[1], "print") == 0) {
+    if (argc > 1 && (qstrcmp(argv[1], "print") == 0 || qstrcmp(argv[1], "report") == 0)) {
         if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication app(argc, argv);

@@ -9,6 +9,9 @@ target_sources(flotanor_output PRIVATE
     report/ReportPainter.h report/ReportPainter.cpp
     report/ReportTexts.h report/ReportTexts.cpp
     report/ReportEngine.h report/ReportEngine.cpp
+    report/ReportCatalogue.h report/ReportCatalogue.cpp
+    report/ReportStatements.h report/ReportStatements.cpp
+    report/ReportRunner.h report/ReportRunner.cpp
 )
 target_link_libraries(flotanor_output PUBLIC Qt6::Gui)
 

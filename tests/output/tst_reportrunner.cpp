@@ -1,0 +1,223 @@
+// The reports of the catalogue on the sample company, on SQLite and PostgreSQL: the
+// preconditions in their order with their messages, a driver's and an order's report
+// narrowed to keys typed with quotes, a broken layout leaving every filter as it was, and
+// every report of the catalogue prepared from its shipped layout.
+#include "ScriptedMessageService.h"
+#include "TestCompany.h"
+#include "data/engine/DbQuery.h"
+#include "data/engine/RowInsert.h"
+#include "output/report/ReportRunner.h"
+
+#include <QDir>
+#include <QTest>
+
+Q_DECLARE_METATYPE(ReportNeed)
+Q_DECLARE_METATYPE(FilterSelection::Period)
+
+namespace {
+
+const CatalogueReport& report(const char* name) {
+    const CatalogueReport* entry = ReportCatalogue::byName(QString::fromLatin1(name));
+    Q_ASSERT(entry);
+    return *entry;
+}
+
+}  // namespace
+
+class TstReportRunner : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void preconditionsInOrder_data();
+    void preconditionsInOrder();
+    void typedKeysNarrowTheList();
+    void brokenLayoutChangesNothing();
+    void everyReportPrepares();
+
+private:
+    // A layout of the data directory's own that prints one field per row.
+    void ownLayout(const char* name, const QByteArray& row);
+    QStringList rowsOf(const CatalogueReport& entry, const ReportChoices& choices);
+
+    ScriptedMessageService m_messages;
+    std::unique_ptr<TestCompany> m_company;
+    TmyDataBase* m_db = nullptr;
+};
+
+void TstReportRunner::initTestCase() {
+    QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
+    m_company = std::make_unique<TestCompany>();
+    REQUIRE_LOCATION(m_company->place());
+    QVERIFY2(m_company->create(DatabaseCreator::Contents::Sample, &m_messages),
+             qPrintable(m_company->error()));
+    m_db = &m_company->db();
+    m_db->applySelection(FilterSelection());
+}
+
+void TstReportRunner::ownLayout(const char* name, const QByteArray& row) {
+    const QString folder = m_company->dataDirectory() + u"/raporty"_qs;
+    QVERIFY(QDir().mkpath(folder));
+    QFile file(folder + u'/' + QString::fromLatin1(name) + u".xml"_qs);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(
+        "<report><band kind=\"data\" height=\"5\"><text x=\"0\" width=\"180\" height=\"5\">" + row +
+        "</text></band></report>");
+}
+
+QStringList TstReportRunner::rowsOf(const CatalogueReport& entry, const ReportChoices& choices) {
+    const ReportOutcome outcome = ReportRunner::run(*m_db, entry, choices, TconfigPP());
+    QStringList rows;
+    for (int page = 0; page < outcome.report.pages.size(); ++page)
+        rows << outcome.report.pageTexts(page);
+    return rows;
+}
+
+void TstReportRunner::preconditionsInOrder_data() {
+    QTest::addColumn<QString>("report");
+    QTest::addColumn<QString>("vehicle");
+    QTest::addColumn<FilterSelection::Period>("period");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<QString>("message");  // the start of the refusal; empty: it runs
+    using P = FilterSelection::Period;
+    const QString noVehicle =
+        u"Nie wskazano pojazdu, dla którego wygenerować zestawienie. "
+        "Wybierz pojazd z filtra poniżej: \"Dane dla pojazdu\"."_qs;
+    QTest::newRow("vehicle report, no vehicle")
+        << u"koszty_p"_qs << QString() << P::All << 0 << noVehicle;
+    QTest::newRow("vehicle report")
+        << u"koszty_p"_qs << u"WA 12345"_qs << P::Range << 0 << QString();
+    QTest::newRow("yearly summary, no vehicle first")
+        << u"zest_m"_qs << QString() << P::Range << 0 << noVehicle;
+    QTest::newRow("yearly summary, range filter")
+        << u"zest_m"_qs << u"WA 12345"_qs << P::Range << 0
+        << u"Filtr \"Dane dla <ROK>\" u dołu ekranu nieaktywny. Aktywuj filtr i wskaż w nim "
+           "rok, dla którego wygenerować zestawienie."_qs;
+    QTest::newRow("yearly summary, every year")
+        << u"zest_m"_qs << u"WA 12345"_qs << P::All << 0
+        << u"Nie wskazano roku, dla którego wygenerować zestawienie. Wybierz rok z filtru "
+           "\"Dane dla <ROK>\" u dołu ekranu."_qs;
+    QTest::newRow("driver") << u"kier_koszty"_qs << u"WA 12345"_qs << P::All << 0
+                            << u"Nie wskazano kierowcy, dla którego wygenerować zestawienie. "
+                               "Wybierz kierowcę z rozwijanej listy powyżej."_qs;
+    QTest::newRow("road card") << u"kartadrogowa"_qs << QString() << P::All << 0
+                               << u"Nie wskazano karty drogowej. Wybierz kartę z rozwijanej "
+                                  "listy obok."_qs;
+    QTest::newRow("fuel card") << u"koszty_k"_qs << QString() << P::All << 0
+                               << u"Nie wskazano karty paliwowej, dla której wygenerować "
+                                  "zestawienie. Wybierz kartę z rozwijanej listy powyżej."_qs;
+    QTest::newRow("needs nothing") << u"pojazdy"_qs << QString() << P::All << 0 << QString();
+}
+
+void TstReportRunner::preconditionsInOrder() {
+    QFETCH(QString, report);
+    QFETCH(QString, vehicle);
+    QFETCH(FilterSelection::Period, period);
+    QFETCH(int, year);
+    QFETCH(QString, message);
+    ReportChoices choices;
+    choices.selection.vehicle = vehicle;
+    choices.selection.period = period;
+    choices.selection.year = year;
+    const CatalogueReport* entry = ReportCatalogue::byName(report);
+    QVERIFY(entry);
+    QCOMPARE(ReportRunner::precondition(*entry, choices), message);
+    if (!message.isEmpty()) {
+        const ReportOutcome refused = ReportRunner::run(*m_db, *entry, choices, TconfigPP());
+        QCOMPARE(refused.status, ReportOutcome::Status::Refused);
+        QCOMPARE(refused.message, message);
+    }
+}
+
+// A driver and an order whose keys hold quotes print their own records, and only those; the
+// register's own filters stay as they were.
+void TstReportRunner::typedKeysNarrowTheList() {
+    DbConnection& company = m_db->DatabaseFirma();
+    QVERIFY(
+        !insertRow(company, u"osobowa"_qs,
+                   {{"NREW", u"K\"9'"_qs}, {"NAZWISKO", u"Cudzysłów"_qs}, {"IMIE", u"Jan"_qs}}));
+    qint64 vehicle = 0;
+    {
+        DbQuery rows;
+        QVERIFY(!company.select(SqlStatement("SELECT MIN(IDPOJAZD) FROM pojazdy"), &rows));
+        QVERIFY(rows.next());
+        vehicle = rows.value(0).toLongLong();
+    }
+    for (const char* name : {"Olej \"A\"", "Opona 'B'"})
+        QVERIFY(!insertRow(company, u"koszty"_qs,
+                           {{"IDPOJAZD", vehicle},
+                            {"DATA", 20260105LL},
+                            {"NAZWATOWAR", QString::fromUtf8(name)},
+                            {"IDKIEROWCY", u"K\"9'"_qs},
+                            {"WARTNETTO", 10.0},
+                            {"WARTVAT", 2.3},
+                            {"WARTBRUTTO", 12.3}}));
+    QVERIFY(!insertRow(company, u"zlecenia"_qs,
+                       {{"NRDOKUMENTU", u"ZL/\"7\""_qs},
+                        {"DATAOD", 20260105LL},
+                        {"DATADO", 20260106LL},
+                        {"OPIS", u"Z cudzysłowem"_qs}}));
+    ownLayout("kier_koszty", "[NAZWA]");
+    ownLayout("zlecenie", "[NRDOKUMENTU] [TRESC]");
+    const FilterState costsBefore = m_db->filter(RegisterId::Koszty);
+
+    ReportChoices choices;
+    choices.selection.vehicle = u"WA 12345"_qs;
+    choices.driver = u"K\"9'"_qs;
+    QStringList driver = rowsOf(report("kier_koszty"), choices);
+    driver.sort();
+    QCOMPARE(driver, (QStringList{u"Olej \"A\""_qs, u"Opona 'B'"_qs}));
+
+    choices.orderNumber = u"ZL/\"7\""_qs;
+    choices.orderText = u"Treść"_qs;
+    QCOMPARE(rowsOf(report("zlecenie"), choices), QStringList{u"ZL/\"7\" Treść"_qs});
+    choices.orderNumber = u"ZL/ 7 "_qs;  // the quotes replaced by blanks: no such order
+    QVERIFY(rowsOf(report("zlecenie"), choices).isEmpty());
+    QCOMPARE(m_db->filter(RegisterId::Koszty), costsBefore);
+    QDir(m_company->dataDirectory() + u"/raporty"_qs).removeRecursively();
+}
+
+void TstReportRunner::brokenLayoutChangesNothing() {
+    ownLayout("kier_koszty", "[NAZWA");
+    const FilterState before = m_db->filter(RegisterId::Koszty);
+    ReportChoices choices;
+    choices.selection.vehicle = u"WA 12345"_qs;
+    choices.driver = u"K002"_qs;
+    const ReportOutcome outcome =
+        ReportRunner::run(*m_db, report("kier_koszty"), choices, TconfigPP());
+    QCOMPARE(outcome.status, ReportOutcome::Status::LayoutFailed);
+    QVERIFY2(outcome.message.startsWith(u"kier_koszty.xml, wiersz 1"_qs),
+             qPrintable(outcome.message));
+    QCOMPARE(m_db->filter(RegisterId::Koszty), before);
+    QDir(m_company->dataDirectory() + u"/raporty"_qs).removeRecursively();
+}
+
+// Every report of the catalogue, with everything it may need chosen, prepares from the
+// layout shipped with the program and prints the company in its footer.
+void TstReportRunner::everyReportPrepares() {
+    FilterSelection selection;
+    selection.vehicle = u"WA 12345"_qs;
+    selection.period = FilterSelection::Period::Year;
+    selection.year = 2025;
+    m_db->applySelection(selection);
+    ReportChoices choices;
+    choices.selection = selection;
+    choices.company = u"Firma testowa"_qs;
+    choices.driver = u"K002"_qs;
+    choices.fuelCard = u"7080 4137 6134"_qs;
+    choices.roadCard = 1;
+    choices.orderNumber = u"ZL/2025/001"_qs;
+    for (const CatalogueReport& entry : ReportCatalogue::all()) {
+        if (entry.run == ReportRun::YearlySummary)
+            continue;
+        const ReportOutcome outcome = ReportRunner::run(*m_db, entry, choices, TconfigPP());
+        QVERIFY2(outcome.prepared(), qPrintable(entry.name + u": "_qs + outcome.message));
+        QVERIFY2(outcome.report.pageTexts(0).join(u' ').contains(choices.company),
+                 qPrintable(entry.name));
+    }
+    QVERIFY(m_messages.shown().isEmpty());
+    m_db->applySelection(FilterSelection());
+}
+
+QTEST_MAIN(TstReportRunner)
+#include "tst_reportrunner.moc"
