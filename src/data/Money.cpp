@@ -2,10 +2,51 @@
 
 #include "data/DisplayFormat.h"
 
+#include <QLocale>
 #include <cmath>
 #include <limits>
 
 namespace Money {
+namespace {
+
+// Room for the product of two amounts in millionths.
+__extension__ using Wide = __int128;
+
+// Integer division rounding half away from zero.
+Wide divideRounded(Wide value, Wide divisor) {
+    const Wide half = divisor / 2;
+    return value >= 0 ? (value + half) / divisor : -((-value + half) / divisor);
+}
+
+// A stored binary number as the decimal its shortest form writes (what was typed or
+// computed to a few decimals), in millionths; nullopt beyond a trillion.
+std::optional<qint64> millionths(double value) {
+    if (!std::isfinite(value) || std::abs(value) >= 1e12)
+        return std::nullopt;
+    const QString digits = QString::number(value, 'f', QLocale::FloatingPointShortest);
+    qint64 whole = 0;
+    qint64 fraction = 0;  // the first seven decimals
+    int decimals = 0;
+    bool afterPoint = false;
+    for (const QChar c : digits) {
+        if (c == u'.') {
+            afterPoint = true;
+        } else if (c.isDigit()) {
+            const int digit = c.unicode() - '0';
+            if (!afterPoint)
+                whole = whole * 10 + digit;
+            else if (++decimals <= 7)
+                fraction = fraction * 10 + digit;
+        }
+    }
+    for (int d = decimals; d < 7; ++d)
+        fraction *= 10;
+    // The seventh decimal decides the rounding; later ones cannot change it.
+    const qint64 result = whole * 1000000 + (fraction + 5) / 10;
+    return value < 0 ? -result : result;
+}
+
+}  // namespace
 
 namespace {
 
@@ -78,6 +119,18 @@ QString text(qint64 grosze) {
     if (grosze < 0)
         result.prepend(QLocale().negativeSign());
     return result;
+}
+
+std::optional<qint64> product(double a, double b) {
+    const auto left = millionths(a);
+    const auto right = millionths(b);
+    if (!left || !right)
+        return std::nullopt;
+    // Millionths times millionths: 10^-12 złote, rounded to 10^-2.
+    const Wide result = divideRounded(Wide(*left) * Wide(*right), Wide(10000000000LL));
+    if (result > std::numeric_limits<qint64>::max() || result < std::numeric_limits<qint64>::min())
+        return std::nullopt;
+    return qint64(result);
 }
 
 }  // namespace Money

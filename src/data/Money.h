@@ -18,6 +18,11 @@ std::optional<qint64> hundredths(QStringView text);
 // rounded half away from zero to the grosz.
 qint64 vat(qint64 netGrosze, qint64 rateHundredths);
 
+// The product of two stored numbers (kilometres × a rate) in grosze: each read as the
+// decimal its shortest form writes, multiplied exactly and rounded half away from zero.
+// nullopt beyond a trillion.
+std::optional<qint64> product(double a, double b);
+
 // Two decimals with the system's separator, as the amount fields show them.
 QString text(qint64 grosze);
 

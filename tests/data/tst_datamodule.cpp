@@ -399,6 +399,17 @@ void TstDataModule::tripRatesAndAmounts() {
              (QStringList{"0,0000", "0,8900", "1,1500", "0,6900", "0,5000", "0,0000"}));
     QCOMPARE(column(RegisterId::Przejazdy, QStringLiteral("KWOTA")),
              (QStringList{"0,00", "89,00", "115,00", "69,00", "50,00", "0,00"}));
+    // 1,5 km at 1,15 is 1,725 exactly: 1,73, though the binary product lies below it.
+    auto distance = [this](double km) {
+        return m_db->DatabaseFirma()
+            .execute(SqlStatement(QStringLiteral("UPDATE przejazdy SET ODLEGLOSC = %1 "
+                                                 "WHERE DATA = 20240602")
+                                      .arg(km)))
+            .ok();
+    };
+    QVERIFY(distance(1.5));
+    QCOMPARE(column(RegisterId::Przejazdy, QStringLiteral("KWOTA")).at(2), QStringLiteral("1,73"));
+    QVERIFY(distance(100));
     // The rates do not depend on how the rates grid is sorted.
     m_db->filter(RegisterId::Stawki).sortField = QStringLiteral("LW900");
     m_db->filter(RegisterId::Stawki).ascending = false;

@@ -322,10 +322,14 @@ PreparedReport ReportPreparer::prepare(ReportDataSource* source, ReportValues& v
     m_report.pageSize = m_layout.pageSize();
     m_report.orientation = m_layout.orientation;
     m_page = 0;
+    // The walk starts before the first page, so that a title may print the first row's
+    // values (a form of one record).
+    if (source)
+        source->first();
     startPage();
     if (const Band* data = m_layout.band(BandKind::Data)) {
         if (source) {
-            for (source->first(); !source->atEnd(); source->next())
+            for (; !source->atEnd(); source->next())
                 place(render(*data));
         } else {
             place(render(*data));
