@@ -200,3 +200,7 @@ bool TfLogin::askForNewPassword(TmyDataBase& database, MessageService& messages,
         return store.setPassword(userName, *password);
     }
 }
+
+QString TfLogin::password() const {
+    return m_password->text();
+}

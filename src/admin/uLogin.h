@@ -41,6 +41,8 @@ public:
 
     // After LoggedIn.
     const LoginData& login() const { return m_login; }
+    // The password typed, kept for the report programs the user starts.
+    QString password() const;
     QString companyDir() const { return m_companyDir; }
     QString companyName() const { return m_companyName; }
     int failedAttempts() const { return m_failed; }

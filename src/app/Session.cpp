@@ -139,6 +139,7 @@ bool Session::logIn(QWidget* parent) {
         m_dir = login.companyDir();
         m_config.firmaDir = m_dir;
         m_user = login.login().userName;
+        m_password = login.password();
         m_description = login.login().description;
         if (login.login().defaultPassword)
             TfLogin::askForNewPassword(m_db, m_messages, m_user);
@@ -159,6 +160,7 @@ bool Session::openAsSupervisor() {
         return false;
     }
     m_user = outcome.data.userName;
+    m_password = QStringLiteral("lotra");
     m_description = outcome.data.description;
     reloadUser();
     return true;

@@ -31,6 +31,7 @@ public:
     QString companyName() const { return m_companyName; }
     QString companyDir() const { return m_dir; }
     QString userName() const { return m_user; }
+    QString password() const { return m_password; }  // as typed at the login
     // "NAME, description", as the status bar shows the user.
     QString userText() const;
     const std::bitset<101>& rights() const { return m_rights; }
@@ -55,6 +56,7 @@ private:
     QString m_companyName;
     QString m_dir;
     QString m_user;
+    QString m_password;
     QString m_description;
     std::bitset<101> m_rights;
     bool m_pictures = false;  // openAsSupervisor(): the sample database, no windows

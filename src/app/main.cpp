@@ -78,6 +78,7 @@ int main(int argc, char* argv[]) {
     messages.setParent(&window);
     window.setRights(session.rights());
     window.startSession(session.companyName(), session.userText());
+    window.setCredentials(session.userName(), session.password());
     window.show();
     if (!shots.isEmpty()) {
         QTimer::singleShot(300, &window,
@@ -96,6 +97,7 @@ int main(int argc, char* argv[]) {
         settingsFile.save(config);
         window.setRights(session.rights());
         window.startSession(session.companyName(), session.userText());
+        window.setCredentials(session.userName(), session.password());
         window.show();
         QTimer::singleShot(0, &window, &TfMain::runStartupReminders);
     });

@@ -5,8 +5,10 @@
 #include "cli/ConsoleMessages.h"
 #include "data/TmyDataBase.h"
 #include "data/engine/DbQuery.h"
+#include "output/CsvSheet.h"
 #include "output/RecordByKey.h"
 #include "output/RecordPrintout.h"
+#include "output/YearlySummary.h"
 #include "output/report/ReportCatalogue.h"
 #include "output/report/ReportPainter.h"
 #include "output/report/ReportRunner.h"
@@ -35,6 +37,37 @@ std::optional<qint64> number(const CliArguments& args, const char* option, int* 
     if (!ok)
         *status = fail(kUsage, QStringLiteral("Opcja --%1 wymaga liczby całkowitej.").arg(name));
     return value;
+}
+
+// The yearly summary of the chosen vehicle and year: its printout, or its sheet when the
+// output file ends with ".csv".
+int yearlySummary(TmyDataBase& database, const CatalogueReport& entry, const ReportChoices& choices,
+                  const TconfigPP& options, const QString& out) {
+    const QString refused = ReportRunner::precondition(entry, choices);
+    if (!refused.isEmpty())
+        return fail(kUsage, refused);
+    YearlySummary summary;
+    if (!summary.compute(database, database.chosenVehicle().key, choices.selection.year,
+                         choices.company))
+        return kFailed;
+    if (out.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)) {
+        QString error;
+        if (!CsvSheet::write(summary.table(), out, TextEncoding::Windows1250, &error))
+            return fail(kFailed, QStringLiteral("Zapisywanie danych nie powiodło się: ") + error);
+        return 0;
+    }
+    SummaryPrintOptions print;
+    print.issueDate = choices.issueDate;
+    print.signedBy = options.cbRapWystawil;
+    print.acceptedBy = options.cbRapZaakceptowal;
+    YearlySummaryReport report(summary, print);
+    const ReportEngine::Result result =
+        ReportEngine::prepare(YearlySummaryReport::layoutName(), &report, report);
+    if (const auto* error = std::get_if<LayoutError>(&result))
+        return fail(kFailed, error->text());
+    if (!ReportPainter::writePdf(std::get<PreparedReport>(result), out))
+        return fail(kFailed, QStringLiteral("Zapisywanie danych nie powiodło się: ") + out);
+    return 0;
 }
 
 }  // namespace
@@ -152,6 +185,8 @@ int report(const CliArguments& args) {
         choices.issueDate =
             TOVUtilities().dateNumberToText(day.year() * 10000LL + day.month() * 100 + day.day());
 
+    if (entry->run == ReportRun::YearlySummary)
+        return yearlySummary(database, *entry, choices, options, args.value(QStringLiteral("out")));
     const ReportOutcome outcome = ReportRunner::run(database, *entry, choices, options);
     switch (outcome.status) {
         case ReportOutcome::Status::Refused:
@@ -190,6 +225,8 @@ QString helpText() {
         "      Zapisuje raport ze strony \"Raporty\" jako PDF; NAZWA jak w poleceniu reports.\n"
         "      --ck i --road-card to wybory strony raportów (\"Dla CK:\", karta drogowa),\n"
         "      --date data wystawienia. Niespełniony warunek raportu: jego komunikat i kod 1.\n"
+        "      zest_m (zestawienie roczne) z --vehicle i --year; --out PLIK.csv zapisuje\n"
+        "      jego arkusz zamiast wydruku.\n"
         "  reports\n"
         "      Wypisuje raporty: wiersz \"NAZWA;tytuł\" dla każdego.\n");
 }

@@ -60,6 +60,8 @@ MainMenus::MainMenus(QMainWindow* window) : QObject(window), m_window(window) {
         mirror(edit, m_listActions[i], listTexts[i]);
     mirror(edit, sums, QStringLiteral("Przelicz sumy"));
 
+    createReportsMenu(bar->addMenu(QStringLiteral("&Raporty")));
+
     QMenu* toolsMenu = bar->addMenu(QStringLiteral("&Narzędzia"));
     toolsMenu->addAction(make("Notatnik1", QStringLiteral("Notatnik"),
                               QStringLiteral("Notatki z terminami przypomnienia"), {}));
@@ -103,6 +105,37 @@ void MainMenus::mirror(QMenu* menu, QAction* source, const QString& text) {
     entry->setStatusTip(source->statusTip());
     connect(entry, &QAction::triggered, source, &QAction::trigger);
     connect(source, &QAction::enabledChanged, entry, &QAction::setEnabled);
+}
+
+// Every report of the catalogue under the sub-menu of its page of the reports page; the
+// two pages of other reports share one sub-menu. Showing a sub-menu selects its page.
+void MainMenus::createReportsMenu(QMenu* reports) {
+    reports->setObjectName(QStringLiteral("Raporty1"));
+    m_reports = reports;
+    const std::pair<ReportPage, QString> menus[] = {
+        {ReportPage::Vehicles, QStringLiteral("Raporty wg pojazdów")},
+        {ReportPage::Drivers, QStringLiteral("Raporty wg kierowców")},
+        {ReportPage::RoadCards, QStringLiteral("Karty drogowe")},
+        {ReportPage::Other1, QStringLiteral("Pozostałe raporty 1")},
+        {ReportPage::Individual, QStringLiteral("Indywidualne")},
+    };
+    for (const auto& [page, caption] : menus) {
+        QMenu* sub = reports->addMenu(caption);
+        connect(sub, &QMenu::aboutToShow, this, [this, page] { emit reportPageChosen(page); });
+        for (const CatalogueReport& entry : ReportCatalogue::all()) {
+            const bool here = entry.page == page ||
+                              (page == ReportPage::Other1 && entry.page == ReportPage::Other2);
+            if (!here)
+                continue;
+            QAction* act = sub->addAction(entry.caption, this,
+                                          [this, name = entry.name] { emit reportChosen(name); });
+            act->setObjectName(QStringLiteral("Raport_") + entry.name);
+        }
+        if (page == ReportPage::Individual)
+            sub->addAction(QStringLiteral("Otwórz wskazany raport"), this,
+                           [this] { emit reportPageChosen(ReportPage::Individual); })
+                ->setObjectName(QStringLiteral("Raport_indywidualny"));
+    }
 }
 
 // Every page the navigation offers: a group of its own (Start, Pojazdy, Raporty,

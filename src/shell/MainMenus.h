@@ -1,5 +1,7 @@
 #pragma once
 
+#include "output/report/ReportCatalogue.h"
+
 #include <QList>
 #include <QObject>
 
@@ -21,6 +23,7 @@ public:
     const QList<QAction*>& recordActions() const { return m_recordActions; }  // Dodaj ... Kopiuj
     const QList<QAction*>& listActions() const { return m_listActions; }      // Podgląd ... Szukaj
     QMenu* administration() const { return m_administration; }
+    QMenu* reports() const { return m_reports; }
     // The "Widok" entry of a navigation group (entry -1) or of one of its entries.
     QAction* viewEntry(int group, int entry) const;
 
@@ -28,16 +31,21 @@ signals:
     // "Widok": the same as the navigation's buttons.
     void groupChosen(int group);
     void entryChosen(int group, int entry);
+    // "Raporty": a report by its name, and the page of a sub-menu being opened.
+    void reportChosen(const QString& name);
+    void reportPageChosen(ReportPage page);
 
 private:
     QAction* make(const char* name, const QString& text, const QString& hint,
                   const QKeySequence& key);
     void createViewMenu(QMenu* view);
+    void createReportsMenu(QMenu* reports);
     void mirror(QMenu* menu, QAction* source, const QString& text);
 
     QMainWindow* m_window;
     QList<QAction*> m_recordActions;
     QList<QAction*> m_listActions;
     QMenu* m_administration = nullptr;
+    QMenu* m_reports = nullptr;
     QList<QList<QAction*>> m_viewEntries;  // per group: the group's own entry, then each entry
 };

@@ -2,9 +2,8 @@
 
 #include "data/TmyDataBase.h"
 #include "output/CsvExport.h"
-#include "output/RecordPrintout.h"
 #include "output/Sums.h"
-#include "output/report/ReportPreview.h"
+#include "output/uKsiegowanie.h"
 #include "output/uSprawdzenieDat.h"
 #include "output/uSumy.h"
 #include "registers/QuietTeardown.h"
@@ -31,6 +30,7 @@
 #include "support/OVUtilities.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDate>
@@ -39,6 +39,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -151,6 +152,14 @@ void TfMain::createActions() {
         connect(action(QString::fromLatin1(name)), &QAction::triggered, this, handler);
     connect(m_menus, &MainMenus::groupChosen, this, &TfMain::groupClicked);
     connect(m_menus, &MainMenus::entryChosen, this, &TfMain::entryClicked);
+    connect(m_menus, &MainMenus::reportPageChosen, this, [this](ReportPage page) {
+        m_reports->refresh();
+        m_reports->showSubPage(page);
+    });
+    connect(m_menus, &MainMenus::reportChosen, this, [this](const QString& name) {
+        if (const CatalogueReport* entry = ReportCatalogue::byName(name))
+            m_reports->runReport(*entry);
+    });
 }
 
 QWidget* TfMain::createCentre() {
@@ -174,8 +183,23 @@ QWidget* TfMain::createCentre() {
     m_groupStart = new MessagePage(QStringLiteral("GroupStart"),
                                    QStringLiteral("Aby edytować kliknij właściwą ikonę po lewo"));
     m_stack->addWidget(m_groupStart);
-    m_reports = new ReportsPage;
+    ReportsPage::Sources sources;
+    sources.selection = [this] { return m_filters->selection(); };
+    sources.company = [this] { return m_companyLabel->text(); };
+    sources.credentials = [this] { return m_credentials; };
+    m_reports = new ReportsPage(m_db, m_messages, m_config, sources);
     m_stack->addWidget(m_reports);
+    connect(m_reports, &ReportsPage::yearlySummaryRequested, this, &TfMain::showYearlySummary);
+    // The reports' fuel kind switches the three consumption registers.
+    connect(m_reports, &ReportsPage::lpgChosen, this, [this](bool lpg) {
+        for (RegisterPage* p : m_pages) {
+            if (!p->fuelKindList())
+                continue;
+            const QSignalBlocker quiet(p->fuelKindList());
+            p->fuelKindList()->setCurrentIndex(lpg ? 1 : 0);
+            relist(p->registerId());
+        }
+    });
     m_charts = new MessagePage(QStringLiteral("ChartsPage"),
                                QStringLiteral("Wykresy\n\nStrona wykresów jest w przygotowaniu."));
     m_stack->addWidget(m_charts);
@@ -204,6 +228,7 @@ QWidget* TfMain::createCentre() {
         if (page->fuelKindList()) {
             connect(page, &RegisterPage::fuelKindChanged, this, [this, id](bool lpg) {
                 m_db.setLpg(id, lpg);
+                m_reports->setLpg(lpg);
                 relist(id);
             });
         }
@@ -228,6 +253,7 @@ void TfMain::setRights(const std::bitset<101>& rights) {
     m_rights = rights;
     auto allowed = [this](int right) { return right < 0 || m_rights.test(size_t(right)); };
     m_menus->administration()->menuAction()->setEnabled(m_rights.test(0));
+    m_menus->reports()->menuAction()->setEnabled(m_rights.test(17));  // "Raporty"
     action(QStringLiteral("Notatnik1"))
         ->setEnabled(m_rights.test(StartupReminders::kNotebookRight));
     for (const char* checks : {"sprawdzajTermin1", "SprawdzMagazyn1"})
@@ -328,6 +354,8 @@ void TfMain::groupClicked(int group) {
     m_stack->setCurrentWidget(g.page == Navigation::Page::Reports  ? m_reports
                               : g.page == Navigation::Page::Charts ? m_charts
                                                                    : m_groupStart);
+    if (g.page == Navigation::Page::Reports)
+        m_reports->refresh();
     enableRecordActions(false, false);
 }
 
@@ -413,128 +441,22 @@ void TfMain::notYetAvailable(const QString& what) {
                            what + QStringLiteral(" będzie dostępne w kolejnej wersji programu."));
 }
 
-void TfMain::runEditor(int mode, const RecordEditors::HandOn* handOn) {
-    if (!m_current)
-        return;
-    const RegisterId id = *m_current;
-    RegisterPage* p = page(id);
-    if (!RecordEditors::has(id)) {
-        m_messages.information(
-            QStringLiteral("Informacja"),
-            QStringLiteral("Okno edycji rejestru \"%1\" nie jest jeszcze dostępne.")
-                .arg(Navigation::captionOf(id).trimmed()));
-        return;
-    }
-    RecordEditors::Request request{this,
-                                   m_db,
-                                   m_messages,
-                                   p->model(),
-                                   p->grid()->currentRow(),
-                                   RecordEditors::Mode(mode),
-                                   m_rights,
-                                   m_start->company(),
-                                   handOn,
-                                   {}};
-    request.costs.remarkMustBeginWithNumber = m_config.poleInneJestLiczba;
-    request.costs.kindChosenOnly = m_config.RodzajKosztuRO;
-    FilterSelection costsList;
-    page(RegisterId::Koszty)->costsFilters()->apply(&costsList);
-    request.costs.fuelOnly = costsList.fuelOnly;
-    request.costs.costCentre = costsList.costCentre;
-    request.costs.roadCard = costsList.roadCard;
-    const RecordEditors::Outcome outcome = RecordEditors::run(id, request);
-    if (!outcome.saved)
-        return;
-    if (id == RegisterId::Pojazdy) {
-        // A new vehicle shows under "(Wszystkie)"; an edited one keeps the chosen filter.
-        if (RecordEditors::Mode(mode) != RecordEditors::Mode::Edit)
-            m_filters->chooseVehicle(QString());
-        m_filters->setVehicles(m_db.lookups().registrations());
-        applyFilters();
-    }
-    relist(id);
-    const int row = p->model().findRow(outcome.key);
-    if (row >= 0)
-        p->grid()->setCurrentRow(row);
-    if (outcome.handOn)
-        startHandOn(*outcome.handOn);
+void TfMain::setCredentials(const QString& user, const QString& password) {
+    m_credentials = {user, password, {}};
 }
 
-void TfMain::startHandOn(const RecordEditors::HandOn& handOn) {
-    const RegisterDescriptor& target = Registers::get(handOn.target);
-    if (!m_rights.test(size_t(target.writeRight))) {
-        const QString table = target.isConsumption()
-                                  ? QStringLiteral("Zuzycie Paliwa")
-                                  : Navigation::captionOf(handOn.target).trimmed();
-        m_messages.information(QStringLiteral("Informacja"),
-                               QStringLiteral("Brak uprawnień do tabeli ") + table);
-        return;
-    }
-    if (target.isConsumption()) {
-        // The consumption registers work on the vehicle of the filter: the record's vehicle.
-        m_db.setLpg(handOn.lpg);
-        for (RegisterId id : {RegisterId::Zuzycie, RegisterId::ZuzycieKm, RegisterId::ZuzycieMth})
-            page(id)->fuelKindList()->setCurrentIndex(handOn.lpg ? 1 : 0);
-        for (const LookupEntry& vehicle : m_db.lookups().vehicles()) {
-            if (vehicle.key.toLongLong() == handOn.values.integer(QStringLiteral("IDPOJAZD")))
-                m_filters->chooseVehicle(vehicle.text);
-        }
-    }
-    showRegister(handOn.target);
-    runEditor(int(RecordEditors::Mode::HandOn), &handOn);
-}
-
-void TfMain::SBDodajClick() {
-    if (!m_current || !m_recordActions[0]->isEnabled())
-        return;
-    const bool copy = m_copyFlag;
-    m_copyFlag = false;
-    runEditor(int(copy ? RecordEditors::Mode::Copy : RecordEditors::Mode::Add));
-}
-
-void TfMain::SBKopiujClick() {
-    if (!m_current || !m_recordActions[3]->isEnabled())
-        return;
-    m_copyFlag = true;
-    SBDodajClick();
-}
-
-void TfMain::SBEdytujClick() {
-    if (!m_current || page(*m_current)->model().rowCount() == 0)
-        return;
-    // Without the write right Enter opens the read-only preview.
-    runEditor(int(m_recordActions[1]->isEnabled() ? RecordEditors::Mode::Edit
-                                                  : RecordEditors::Mode::Preview));
-}
-
-void TfMain::SBPodgladClick() {
-    if (m_current && page(*m_current)->model().rowCount() > 0)
-        runEditor(int(RecordEditors::Mode::Preview));
-}
-
-void TfMain::SBDrukujClick() {
-    if (!m_current || page(*m_current)->model().rowCount() == 0)
-        return;
-    RegisterPage* p = page(*m_current);
-    const ReportContext context =
-        RecordPrintout::currentContext(m_db, m_companyLabel->text(), m_config);
-    ReportPreview::showResult(
-        RecordPrintout::prepare(m_db, p->model(), p->grid()->currentRow(), context), m_messages,
-        this);
-}
-
-void TfMain::SBUsunClick() {
-    if (!m_current || !m_recordActions[2]->isEnabled())
-        return;
-    RegisterPage* p = page(*m_current);
-    const bool deleted = deleteCurrentRecord(m_db, p->model(), p->grid()->currentRow(),
-                                             m_config.pytajPrzedKasowaniem, m_messages);
-    if (*m_current == RegisterId::Pojazdy) {
-        fillVehicleList();
-        return;
-    }
-    if (deleted)
-        relist(*m_current);
+void TfMain::showYearlySummary(qint64 vehicleKey, int year) {
+    const ReportChoices choices = m_reports->choices();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    statusBar()->showMessage(QStringLiteral("Proszę czekać..."));
+    TfKsiegowanie::showSummary(this, m_db, m_messages, m_config, vehicleKey, year,
+                               m_companyLabel->text(), choices.issueDate, [](int) {
+                                   // The window opens once the year is read.
+                                   QApplication::restoreOverrideCursor();
+                               });
+    if (QApplication::overrideCursor())
+        QApplication::restoreOverrideCursor();
+    statusBar()->clearMessage();
 }
 
 void TfMain::SBcsvClick() {

@@ -3,6 +3,7 @@
 #include "admin/ConfigPP.h"
 #include "data/FilterSelection.h"
 #include "data/registers/RegisterId.h"
+#include "output/report/IndividualReports.h"
 #include "shell/RecordEditors.h"
 #include "shell/RegisterSearch.h"
 #include "shell/TipsOfTheDay.h"
@@ -51,6 +52,8 @@ public:
     // The tip of the day, then the quiet reminder run and the due notes, after the window
     // is first shown and after every new login.
     void runStartupReminders();
+    // The logged-in user and the password typed, handed to individual report programs.
+    void setCredentials(const QString& user, const QString& password);
     // All 101 rights; the register buttons and record operations follow them.
     void setRights(const std::bitset<101>& rights);
     const std::bitset<101>& rights() const { return m_rights; }
@@ -71,6 +74,8 @@ public slots:
     void SBEdytujClick();
     void SBPodgladClick();  // the current record in its dialog, read-only
     void SBDrukujClick();   // the current record on the one-record sheet
+    // "Zestawienie roczne" of the reports page, its precondition passed.
+    void showYearlySummary(qint64 vehicleKey, int year);
     void SBUsunClick();
     void SBcsvClick();
     void SBSumaClick();
@@ -129,6 +134,7 @@ private:
     FindDialog* m_find = nullptr;
     TfSumy* m_sums = nullptr;
     TfSprawdzenieDat* m_checks = nullptr;
+    IndividualReports::Credentials m_credentials;
     MainMenus* m_menus = nullptr;
     TfFiszka* m_fiszka = nullptr;
     QLabel* m_dateLabel = nullptr;

@@ -68,7 +68,7 @@ private slots:
     void passwordsGuardTheDatabase();
     void replacingIsWholeOrNothing();
     void checkAndCalendarOfTheSampleCompany();
-    void printWritesOneRecordAsPdf();
+    void printAndReportWritePdf();
 
 private:
     QString where() const { return m_location->location().text(); }
@@ -478,9 +478,10 @@ void TstCli::checkAndCalendarOfTheSampleCompany() {
     QVERIFY(badDay.err.contains(QStringLiteral("Niepoprawna data")));
 }
 
-// print writes the sheet of one record as PDF, and nothing when the key, the register or
-// the layout is wrong; a company's own layout in the data directory wins.
-void TstCli::printWritesOneRecordAsPdf() {
+// print writes the sheet of one record and report a report of the reports page as PDF, and
+// nothing when the key, the register, the precondition or the layout is wrong; a company's
+// own layout in the data directory wins.
+void TstCli::printAndReportWritePdf() {
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
         QSKIP("pdftotext (poppler-utils) is not installed");
     TestLocation place;
@@ -508,18 +509,42 @@ void TstCli::printWritesOneRecordAsPdf() {
         QString found;  // in the PDF's text, or on standard error
     };
     const QList<Case> cases{
-        {{u"koszty"_qs, fuelCost}, {}, 0, u"Dotyczy zakupu paliwa: TAK"_qs},
-        {{u"koszty"_qs, fuelCost},
+        {{u"print"_qs, at, u"demo"_qs, u"koszty"_qs, fuelCost},
+         {},
+         0,
+         u"Dotyczy zakupu paliwa: TAK"_qs},
+        {{u"print"_qs, at, u"demo"_qs, u"koszty"_qs, fuelCost},
          "<report><band kind=\"summary\" height=\"9\"><text x=\"0\" width=\"180\" "
          "height=\"9\">Własny [TEMAT]</text></band></report>",
          0,
          u"Własny Dane szczegółowe wskazanego kosztu"_qs},
-        {{u"koszty"_qs, fuelCost},
+        {{u"print"_qs, at, u"demo"_qs, u"koszty"_qs, fuelCost},
          "<report>\n<band kind=\"kolumna\"/></report>",
          2,
          u"drukuj_pozycje.xml, wiersz 2"_qs},
-        {{u"koszty"_qs, u"999999"_qs}, {}, 1, u"Nie znaleziono"_qs},
-        {{u"nieznany"_qs, u"1"_qs}, {}, 1, u"Nie ma takiego rejestru"_qs},
+        {{u"print"_qs, at, u"demo"_qs, u"koszty"_qs, u"999999"_qs}, {}, 1, u"Nie znaleziono"_qs},
+        {{u"print"_qs, at, u"demo"_qs, u"nieznany"_qs, u"1"_qs},
+         {},
+         1,
+         u"Nie ma takiego rejestru"_qs},
+        {{u"report"_qs, at, u"demo"_qs, u"koszty_p"_qs, u"--vehicle"_qs, u"WA 12345"_qs,
+          u"--year"_qs, u"2025"_qs},
+         {},
+         0,
+         u"Dane z roku: 2025"_qs},
+        {{u"report"_qs, at, u"demo"_qs, u"kier_koszty"_qs},
+         {},
+         1,
+         u"Nie wskazano kierowcy, dla którego wygenerować zestawienie."_qs},
+        {{u"report"_qs, at, u"demo"_qs, u"zest_m"_qs, u"--vehicle"_qs, u"WA 12345"_qs},
+         {},
+         1,
+         u"Nie wskazano roku"_qs},
+        {{u"report"_qs, at, u"demo"_qs, u"zest_m"_qs, u"--vehicle"_qs, u"WA 12345"_qs, u"--year"_qs,
+          u"2025"_qs},
+         {},
+         0,
+         u"Zestawienie roczne"_qs},
     };
     for (const Case& c : cases) {
         QDir(layouts).removeRecursively();
@@ -531,8 +556,7 @@ void TstCli::printWritesOneRecordAsPdf() {
         }
         const QString pdf = dir.filePath(u"pozycja.pdf"_qs);
         QFile::remove(pdf);
-        const Run run =
-            cli(QStringList{u"print"_qs, at, u"demo"_qs} + c.args + QStringList{u"--out"_qs, pdf});
+        const Run run = cli(c.args + QStringList{u"--out"_qs, pdf});
         QCOMPARE(run.status, c.status);
         QCOMPARE(QFile::exists(pdf), c.status == 0);
         if (c.status != 0) {
@@ -545,7 +569,7 @@ void TstCli::printWritesOneRecordAsPdf() {
         const QString extracted = QString::fromUtf8(text.readAllStandardOutput());
         QVERIFY2(extracted.contains(c.found), qPrintable(extracted));
         if (c.ownLayout.isEmpty())
-            QVERIFY(extracted.contains(company));
+            QVERIFY2(extracted.contains(company), qPrintable(c.args.join(u' ')));
     }
     QDir(layouts).removeRecursively();
 }
