@@ -6,6 +6,7 @@
 #include "data/registers/RegisterDescriptor.h"
 #include "output/RecordPrintout.h"
 #include "output/report/ReportPreview.h"
+#include "output/report/ReportRunner.h"
 #include "output/uSprawdzenieDat.h"
 #include "registers/uBiblioteka.h"
 #include "registers/uCenyPaliw.h"
@@ -37,6 +38,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QToolButton>
 
 namespace {
 
@@ -168,6 +170,22 @@ void saveScreenshots(TfMain& window, TmyDataBase& database, MessageService& mess
     if (const auto* prepared = std::get_if<PreparedReport>(&sheet)) {
         ReportPreview preview(*prepared, messages, &window);
         grabWidget(preview, path(QStringLiteral("podglad-wydruku")));
+    }
+    // The reports page, and the vehicle costs report of the first vehicle with costs.
+    if (auto* reports = window.findChild<QToolButton*>(QStringLiteral("SBRaporty"))) {
+        reports->click();
+        grab(QStringLiteral("raporty"));
+    }
+    window.filterBar()->chooseVehicle(vehicles->itemText(1));
+    ReportChoices choices;
+    choices.selection = window.filterBar()->selection();
+    choices.company = database.companyDataName();
+    const ReportOutcome costs = ReportRunner::run(
+        database, *ReportCatalogue::byName(QStringLiteral("koszty_p")), choices, TconfigPP());
+    if (costs.prepared()) {
+        ReportPreview preview(costs.report, messages, &window);
+        preview.resize(1100, 760);
+        grabWidget(preview, path(QStringLiteral("raport-koszty")));
     }
     QApplication::quit();
 }
