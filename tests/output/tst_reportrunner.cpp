@@ -4,6 +4,8 @@
 // every report of the catalogue prepared from its shipped layout.
 #include "ScriptedMessageService.h"
 #include "TestCompany.h"
+#include "data/ListModel.h"
+#include "data/Money.h"
 #include "data/engine/DbQuery.h"
 #include "data/engine/RowInsert.h"
 #include "output/report/ReportRunner.h"
@@ -33,6 +35,7 @@ private slots:
     void preconditionsInOrder();
     void typedKeysNarrowTheList();
     void brokenLayoutChangesNothing();
+    void costsReportHoldsTheListAndItsTotal();
     void everyReportPrepares();
 
 private:
@@ -192,6 +195,35 @@ void TstReportRunner::brokenLayoutChangesNothing() {
     QDir(m_company->dataDirectory() + u"/raporty"_qs).removeRecursively();
 }
 
+// The vehicle costs report under a vehicle and a year prints every row of the costs list
+// and the gross total of those rows, to the grosz.
+void TstReportRunner::costsReportHoldsTheListAndItsTotal() {
+    FilterSelection selection;
+    selection.vehicle = u"WA 12345"_qs;
+    selection.period = FilterSelection::Period::Year;
+    selection.year = 2025;
+    m_db->applySelection(selection);
+    ListModel costs(RegisterId::Koszty);
+    QVERIFY(m_db->refreshList(RegisterId::Koszty, costs));
+    QVERIFY(costs.rowCount() > 0);
+    ReportChoices choices;
+    choices.selection = selection;
+    const ReportOutcome outcome =
+        ReportRunner::run(*m_db, report("koszty_p"), choices, TconfigPP());
+    QVERIFY(outcome.prepared());
+    QStringList printed;
+    for (int page = 0; page < outcome.report.pages.size(); ++page)
+        printed << outcome.report.pageTexts(page);
+    qint64 gross = 0;
+    for (int row = 0; row < costs.rowCount(); ++row) {
+        QVERIFY(printed.contains(costs.displayField(row, u"NRDOKUMENT"_qs)));
+        gross += *Money::hundredths(costs.displayField(row, u"WARTBRUTTO"_qs));
+    }
+    QVERIFY2(printed.contains(Money::text(gross)), qPrintable(Money::text(gross)));
+    QVERIFY(printed.contains(u"Dane z roku: 2025"_qs));
+    m_db->applySelection(FilterSelection());
+}
+
 // Every report of the catalogue, with everything it may need chosen, prepares from the
 // layout shipped with the program and prints the company.
 void TstReportRunner::everyReportPrepares() {
@@ -213,11 +245,9 @@ void TstReportRunner::everyReportPrepares() {
         const ReportOutcome outcome = ReportRunner::run(*m_db, entry, choices, TconfigPP());
         QVERIFY2(outcome.prepared(), qPrintable(entry.name + u": "_qs + outcome.message));
         // The road-card form's FIRMA is the company's own address, from its data.
-        const QString company = entry.kind.set == VariableSet::RoadCardForm
-                                    ? m_db->companyDataName()
-                                    : choices.company;
-        QVERIFY2(outcome.report.pageTexts(0).join(u' ').contains(company),
-                 qPrintable(entry.name));
+        const QString company =
+            entry.kind.set == VariableSet::RoadCardForm ? m_db->companyDataName() : choices.company;
+        QVERIFY2(outcome.report.pageTexts(0).join(u' ').contains(company), qPrintable(entry.name));
     }
     QVERIFY(m_messages.shown().isEmpty());
     m_db->applySelection(FilterSelection());
