@@ -1,6 +1,7 @@
 #include "cli/CliCommands.h"
 
 #include "admin/DatabaseAdmin.h"
+#include "cli/ChartCommands.h"
 #include "cli/CliArguments.h"
 #include "cli/CliSupport.h"
 #include "cli/ConsoleMessages.h"
@@ -270,7 +271,8 @@ QString notesText() {
 namespace CliCommands {
 
 QString helpText() {
-    return commandsText() + ReminderCommands::helpText() + PrintCommands::helpText() + notesText();
+    return commandsText() + ReminderCommands::helpText() + PrintCommands::helpText() +
+           ChartCommands::helpText() + notesText();
 }
 
 int run(const QStringList& arguments) {
@@ -310,6 +312,8 @@ int run(const QStringList& arguments) {
         args = parse(PrintCommands::printValues(), PrintCommands::printFlags());
     else if (command == QLatin1String("report"))
         args = parse(PrintCommands::reportValues(), PrintCommands::reportFlags());
+    else if (command == QLatin1String("chart"))
+        args = parse(ChartCommands::chartValues(), ChartCommands::chartFlags());
     else if (command == QLatin1String("reports"))
         args = parse({}, {});
     else
@@ -336,6 +340,8 @@ int run(const QStringList& arguments) {
         return PrintCommands::report(args);
     if (command == QLatin1String("reports"))
         return PrintCommands::reports();
+    if (command == QLatin1String("chart"))
+        return ChartCommands::chart(args, rest);  // the words themselves: --series repeats
     return list(args);
 }
 

@@ -214,6 +214,18 @@ void TmyDataBase::computeValues(RegisterId id, ListTable& table) {
     switch (Registers::get(id).computed) {
         case ComputedValues::None:
             return;
+        case ComputedValues::SettlementValues: {
+            // The value is money: the exact product of hours and rate, to the grosz.
+            const int hours = table.fieldIndex(u"GODZINY");
+            const int rate = table.fieldIndex(u"STAWKA");
+            std::vector<double> values(size_t(table.rowCount()));
+            for (int r = 0; r < table.rowCount(); ++r) {
+                const auto grosze = Money::product(table.number(r, hours), table.number(r, rate));
+                values[size_t(r)] = grosze ? double(*grosze) / 100 : 0.0;
+            }
+            table.setNumbers(QStringLiteral("WARTOSC"), values);
+            return;
+        }
         case ComputedValues::ContinuousConsumption:
             table.setNumbers(QStringLiteral("ZUZYCIE"), Consumption::continuous(table));
             return;

@@ -133,7 +133,7 @@ void MainMenus::createReportsMenu(QMenu* reports) {
         }
         if (page == ReportPage::Individual)
             sub->addAction(QStringLiteral("Otwórz wskazany raport"), this,
-                           [this] { emit reportPageChosen(ReportPage::Individual); })
+                           [this] { emit individualReportChosen(); })
                 ->setObjectName(QStringLiteral("Raport_indywidualny"));
     }
 }

@@ -34,6 +34,7 @@ signals:
     // "Raporty": a report by its name, and the page of a sub-menu being opened.
     void reportChosen(const QString& name);
     void reportPageChosen(ReportPage page);
+    void individualReportChosen();  // "Otwórz wskazany raport"
 
 private:
     QAction* make(const char* name, const QString& text, const QString& hint,

@@ -156,6 +156,8 @@ void TfMain::createActions() {
         m_reports->refresh();
         m_reports->showSubPage(page);
     });
+    connect(m_menus, &MainMenus::individualReportChosen, this,
+            [this] { m_reports->openIndividualReport(); });
     connect(m_menus, &MainMenus::reportChosen, this, [this](const QString& name) {
         if (const CatalogueReport* entry = ReportCatalogue::byName(name))
             m_reports->runReport(*entry);
@@ -449,14 +451,13 @@ void TfMain::showYearlySummary(qint64 vehicleKey, int year) {
     const ReportChoices choices = m_reports->choices();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     statusBar()->showMessage(QStringLiteral("Proszę czekać..."));
-    TfKsiegowanie::showSummary(this, m_db, m_messages, m_config, vehicleKey, year,
-                               m_companyLabel->text(), choices.issueDate, [](int) {
-                                   // The window opens once the year is read.
-                                   QApplication::restoreOverrideCursor();
-                               });
-    if (QApplication::overrideCursor())
+    // The year is read before the window's own event loop starts; the notice goes with it.
+    QTimer::singleShot(0, this, [this] {
         QApplication::restoreOverrideCursor();
-    statusBar()->clearMessage();
+        statusBar()->clearMessage();
+    });
+    TfKsiegowanie::showSummary(this, m_db, m_messages, m_config, vehicleKey, year,
+                               m_companyLabel->text(), choices.issueDate);
 }
 
 void TfMain::SBcsvClick() {

@@ -23,10 +23,10 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
-#include <cmath>
 #include <QTimer>
 #include <QToolButton>
 #include <algorithm>
+#include <cmath>
 #include <functional>
 
 namespace {
@@ -596,6 +596,15 @@ void TstPrzejazdy::settlementRoundTripAndUniqueNumber() {
     const QStringList second{shown("POJAZD"), shown("OSOBA"), shown("RODZAJPRACO"),
                              shown("WARTOSC")};
     QCOMPARE(second, (QStringList{"", "", "", "85,00"}));
+    // 1,5 h at 33,33 is 49,995 exactly: 50,00, though the binary product lies below it.
+    QVERIFY(
+        m_db->DatabaseFirma()
+            .execute(SqlStatement(QStringLiteral(
+                "UPDATE rozliczenia SET GODZINY = 1.5, STAWKA = 33.33 WHERE NRDOKUMENTU = 'R/1'")))
+            .ok());
+    row = listed(settlements, added.key);
+    QVERIFY(row >= 0);
+    QCOMPARE(shown("WARTOSC"), QStringLiteral("50,00"));
     QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM rozliczenia WHERE NREW = '0'")), 0);
 
     // The number is unique: a second "R/1" is refused, the input kept.

@@ -26,7 +26,12 @@ enum class VehicleFilterKind {
 };
 
 // Values the list computes after reading the rows.
-enum class ComputedValues { None, TripRates, ContinuousConsumption };
+enum class ComputedValues {
+    None,
+    TripRates,
+    ContinuousConsumption,
+    SettlementValues,  // hours × rate to the grosz
+};
 
 struct GridColumn {
     QString title;

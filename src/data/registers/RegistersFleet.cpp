@@ -406,6 +406,7 @@ QList<RegisterDescriptor> financeAndFleetRegisters() {
                 "LEFT OUTER JOIN slowniki s ON s.KOD = r.RODZAJPRAC "
                 "WHERE 1 = 1 {14} {15} {16} ORDER BY {18} {19} , r.IDROZLICZENIA")
                 .arg(vehicle, person);
+        d.computed = ComputedValues::SettlementValues;
         setSlotLines(d, 14, 15, 16, 18, 19);
         d.defaultSort = QStringLiteral("IDROZLICZENIA");
         d.keyFields = keys({"IDROZLICZENIA"});

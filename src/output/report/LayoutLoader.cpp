@@ -44,6 +44,18 @@ public:
         m_layout = &layout;
         readReportChildren();
         finish();
+        // The bands on every page must leave room for the rows.
+        double fixed = layout.margins.top() + layout.margins.bottom();
+        for (BandKind kind : {BandKind::PageHeader, BandKind::Title, BandKind::ColumnHeader,
+                              BandKind::PageFooter}) {
+            if (const Band* band = layout.band(kind))
+                fixed += band->height;
+        }
+        if (fixed >= layout.pageSize().height())
+            throw Fault{{m_file, 0, 0,
+                         QStringLiteral("marginesy i pasma nagłówków oraz stopki (%1 mm) nie "
+                                        "mieszczą się na stronie")
+                             .arg(fixed)}};
         return layout;
     }
 

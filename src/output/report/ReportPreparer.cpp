@@ -10,6 +10,7 @@ namespace {
 constexpr double kReferenceDpi = 1200;
 constexpr double kEpsilon = 0.001;
 const QChar kPageCountMark(0xE000);  // stands for the number of pages until it is known
+const QChar kPageMark(0xE001);       // the page number, known when the band is put on a page
 
 double toMm(double pixels) {
     return pixels * 25.4 / kReferenceDpi;
@@ -59,7 +60,7 @@ QString ReportPreparer::resolve(const LayoutObject& object) {
         if (!part.placeholder) {
             text += part.text;
         } else if (part.text == pageName()) {
-            text += QString::number(m_page);
+            text += kPageMark;
         } else if (part.text == pageCountName()) {
             text += kPageCountMark;
         } else {
@@ -196,8 +197,10 @@ void ReportPreparer::put(const BandOutput& output, double y) {
         i.rect.translate(offset);
         page.images << i;
     }
+    const QString number = QString::number(m_page);
     for (PreparedText t : output.items.texts) {
         t.rect.translate(offset);
+        t.text.replace(kPageMark, number);
         page.texts << t;
     }
     for (PreparedLine l : output.items.lines) {
@@ -264,7 +267,15 @@ void ReportPreparer::place(BandOutput output) {
                 startPage();
                 continue;
             }
-            cut = std::max(room, 1.0);  // a line taller than a page: cut through it
+            if (room <= 1.0) {
+                // The headers leave no room on any page: the band once, over the footer,
+                // rather than slices of it on ever more pages.
+                put(output, m_y);
+                m_y += output.height;
+                m_pageFresh = false;
+                return;
+            }
+            cut = room;  // a line taller than a page: cut through it
         }
         BandOutput here, rest;
         here.height = cut;

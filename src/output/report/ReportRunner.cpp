@@ -190,8 +190,13 @@ ReportOutcome run(TmyDataBase& database, const CatalogueReport& entry, const Rep
     if (!rows)
         rows = std::make_shared<ListTable>();
     ReportContext context = contextFor(database, entry, choices, options);
-    if (Registers::get(entry.list).isConsumption())
+    if (Registers::get(entry.list).isConsumption()) {
         context.summary = Consumption::summarize(entry.list, *rows);
+        // The fuel kind of the table walked, whatever list last switched.
+        const QString kind =
+            database.lpg(entry.list) ? QStringLiteral("Gaz LPG") : QStringLiteral("Paliwo płynne");
+        context.fuelKindText = choices.translate ? choices.translate(kind) : kind;
+    }
     std::unique_ptr<TDMRaporty> module;
     if (entry.run == ReportRun::DriversOfVehicle || entry.run == ReportRun::OneRoadCard ||
         entry.run == ReportRun::FuelPurchases) {
