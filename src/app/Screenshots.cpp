@@ -38,6 +38,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QTabWidget>
 #include <QToolButton>
 
 namespace {
@@ -170,6 +171,25 @@ void saveScreenshots(TfMain& window, TmyDataBase& database, MessageService& mess
     if (const auto* prepared = std::get_if<PreparedReport>(&sheet)) {
         ReportPreview preview(*prepared, messages, &window);
         grabWidget(preview, path(QStringLiteral("podglad-wydruku")));
+    }
+    // The costs chart of three vehicles of the sample company over this year.
+    if (auto* charts = window.findChild<QToolButton*>(QStringLiteral("SBWykresy"))) {
+        charts->click();
+        if (auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("PageControlWykresy")))
+            tabs->setCurrentIndex(5);
+        const QStringList drawn{QStringLiteral("WA 12345"), QStringLiteral("WA 7730P"),
+                                QStringLiteral("WN 2205C")};
+        for (int s = 1; s <= int(drawn.size()); ++s) {
+            if (auto* vehicle =
+                    window.findChild<QComboBox*>(QStringLiteral("selKoszty%1").arg(s))) {
+                const int at = vehicle->findText(drawn[s - 1]);
+                vehicle->setCurrentIndex(at);
+                emit vehicle->activated(at);
+            }
+        }
+        if (auto* draw = window.findChild<QAbstractButton*>(QStringLiteral("SpeedButton47")))
+            draw->click();
+        grab(QStringLiteral("wykresy"));
     }
     // The reports page, and the vehicle costs report of the first vehicle with costs.
     if (auto* reports = window.findChild<QToolButton*>(QStringLiteral("SBRaporty"))) {

@@ -8,6 +8,7 @@
 #include "output/uSumy.h"
 #include "registers/QuietTeardown.h"
 #include "registers/uNotatki.h"
+#include "shell/ChartsPage.h"
 #include "shell/CostsFilters.h"
 #include "shell/FilterBar.h"
 #include "shell/FindDialog.h"
@@ -202,8 +203,7 @@ QWidget* TfMain::createCentre() {
             relist(p->registerId());
         }
     });
-    m_charts = new MessagePage(QStringLiteral("ChartsPage"),
-                               QStringLiteral("Wykresy\n\nStrona wykresów jest w przygotowaniu."));
+    m_charts = new ChartsPage(m_db, m_messages);
     m_stack->addWidget(m_charts);
     for (const RegisterDescriptor& d : Registers::all()) {
         auto* page = new RegisterPage(d.id);
@@ -358,6 +358,8 @@ void TfMain::groupClicked(int group) {
                                                                    : m_groupStart);
     if (g.page == Navigation::Page::Reports)
         m_reports->refresh();
+    if (g.page == Navigation::Page::Charts)
+        m_charts->refresh();
     enableRecordActions(false, false);
 }
 

@@ -27,6 +27,7 @@ class QStackedWidget;
 class QTimer;
 class RegisterPage;
 class ReportsPage;
+class ChartsPage;
 class StartPage;
 class TfFiszka;
 class TmyDataBase;
@@ -128,7 +129,7 @@ private:
     QWidget* m_groupStart = nullptr;
     ReportsPage* m_reports = nullptr;
     QTimer* m_saveSize = nullptr;
-    QWidget* m_charts = nullptr;
+    ChartsPage* m_charts = nullptr;
     QList<RegisterPage*> m_pages;
     FilterBar* m_filters = nullptr;
     FindDialog* m_find = nullptr;

@@ -331,8 +331,8 @@ void TstCharts::normBandAndPictures() {
     QCOMPARE(image.size(), QSize(640, 480));
     // The band's pixels between the grid lines at x 12.5, the plot field's below it.
     auto* series = chart->series().at(0);
-    const QPoint inside = chart->mapToPosition(QPointF(12.5, 7.0), series).toPoint();
-    const QPoint below = chart->mapToPosition(QPointF(12.5, 3.0), series).toPoint();
+    const QPoint inside = chart->mapToPosition(QPointF(12.5, 7.5), series).toPoint();
+    const QPoint below = chart->mapToPosition(QPointF(12.5, 3.5), series).toPoint();
     QCOMPARE(image.pixelColor(inside), QColor(178, 222, 178));
     QCOMPARE(image.pixelColor(below), QColor(203, 203, 228));
     for (const char* name : {"wykres.svg", "wykres.pdf"}) {

@@ -134,7 +134,9 @@ QChart* build(const ChartPlot& plot) {
     chart->setPlotAreaBackgroundBrush(kPlotField);
     chart->setPlotAreaBackgroundVisible(true);
     // Axis labels with the system's decimal separator, as the grids show numbers.
-    chart->setLocale(QLocale());
+    QLocale numbers;
+    numbers.setNumberOptions(QLocale::OmitGroupSeparator);  // "0.00": no thousands
+    chart->setLocale(numbers);
     chart->setLocalizeNumbers(true);
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
@@ -152,23 +154,39 @@ QChart* build(const ChartPlot& plot) {
         for (const QPointF& point : series.points)
             yLow = std::min(yLow, point.y());  // a negative value stays inside the plot
     }
-    const bool norm = shownCount == 1 && shown->norm.has_value();
+    const bool norm = shown && shownCount == 1 && shown->norm.has_value();
     const double normFrom = norm ? shown->norm->first : 0;
     const double normTo = norm ? shown->norm->second : 0;
     if (norm)
         yHigh = std::max(yHigh, normTo);
     if (yHigh <= yLow)
         yHigh = yLow + 1;
+    // Eleven ticks on round values with room above the highest point: a step of 1, 2, 2.5,
+    // 3, 4, 5, 6 or 8 times a power of ten.
+    const double rough = (yHigh - yLow) * 1.05 / 10;
+    const double power = std::pow(10.0, std::floor(std::log10(rough)));
+    double step = 10 * power;
+    for (const double factor : {1.0, 2.0, 2.5, 3.0, 4.0, 5.0, 6.0, 8.0}) {
+        if (factor * power >= rough) {
+            step = factor * power;
+            break;
+        }
+    }
+    yLow = yLow < 0 ? -std::ceil(-yLow / step) * step : 0;
+    yHigh = yLow + 10 * step;
 
     auto* axisX = new QValueAxis;
     styleAxis(axisX);
-    axisX->setRange(1, std::max(plot.xMax, 2.0));
+    // A little room on both sides, so the first and the last marks show whole.
+    const double xMax = std::max(plot.xMax, 2.0);
+    const double pad = (xMax - 1) * 0.02;
+    axisX->setRange(1 - pad, xMax + pad);
     axisX->setTickCount(std::max(plot.ticks, 2));
     // A tick on every whole day or month: 12.9 still ends the year on the twelfth tick.
     axisX->setTickType(QValueAxis::TicksDynamic);
     axisX->setTickAnchor(1);
-    axisX->setTickInterval(
-        std::max(1.0, std::floor((plot.xMax - 1) / std::max(plot.ticks - 1, 1))));
+    // A month's days labelled every other day, so the labels keep their room.
+    axisX->setTickInterval(plot.ticks > 16 ? 2.0 : 1.0);
     axisX->setLabelFormat(QStringLiteral("%.0f"));
     auto* axisY = new QValueAxis;
     styleAxis(axisY);
