@@ -27,23 +27,7 @@ ReportContext currentContext(TmyDataBase& database, const QString& companyName,
     if (options.cbRapData)
         context.issueDate =
             DisplayFormat().date(today.year() * 10000LL + today.month() * 100 + today.day());
-    const VehicleInfo& chosen = database.chosenVehicle();
-    if (chosen.key < 0)
-        return context;
-    context.chosenRegistration = chosen.registration;
-    // The vehicles list under the vehicle filter holds the chosen vehicle alone; its own
-    // row gives the owner as well as what the filter knows.
-    context.vehicle = chosen;
-    DbError error;
-    auto rows = database.runList(RegisterId::Pojazdy, database.filter(RegisterId::Pojazdy), &error);
-    if (!rows) {
-        database.errorReport().report(error, Registers::get(RegisterId::Pojazdy).listErrorCode);
-        return context;
-    }
-    ListModel vehicles(RegisterId::Pojazdy);
-    vehicles.setTable(std::move(rows));
-    if (const int row = vehicles.findRow({QString::number(chosen.key)}); row >= 0)
-        context.setVehicle(vehicles, row);
+    context.readChosenVehicle(database);
     return context;
 }
 

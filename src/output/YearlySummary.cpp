@@ -227,23 +227,6 @@ std::optional<qint64> YearlySummary::tripAmount(double distance, double rate) {
     return Money::product(distance, rate);
 }
 
-QString YearlySummary::preconditionMessage(bool vehicleChosen, bool yearFilterActive,
-                                           bool yearChosen) {
-    if (!vehicleChosen)
-        return QStringLiteral(
-            "Nie wskazano pojazdu, dla którego wygenerować zestawienie. Wybierz pojazd z filtra "
-            "poniżej: \"Dane dla pojazdu\".");
-    if (!yearFilterActive)
-        return QStringLiteral(
-            "Filtr \"Dane dla <ROK>\" u dołu ekranu nieaktywny. Aktywuj filtr i wskaż w nim rok, "
-            "dla którego wygenerować zestawienie.");
-    if (!yearChosen)
-        return QStringLiteral(
-            "Nie wskazano roku, dla którego wygenerować zestawienie. Wybierz rok z filtru \"Dane "
-            "dla <ROK>\" u dołu ekranu.");
-    return {};
-}
-
 std::optional<CompanyBlock> CompanyBlock::read(TmyDataBase& database) {
     DbQuery row;
     const SqlStatement statement(QStringLiteral(

@@ -80,8 +80,6 @@ public:
     // zero to the grosz; nullopt when either is no number.
     static std::optional<qint64> tripAmount(double distance, double rate);
 
-    // The main window's checks before it opens the summary; empty when it may.
-    static QString preconditionMessage(bool vehicleChosen, bool yearFilterActive, bool yearChosen);
 
 private:
     Header m_header;

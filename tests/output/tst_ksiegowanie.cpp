@@ -85,8 +85,6 @@ private slots:
     void carryOver();
     void exactAmounts_data();
     void exactAmounts();
-    void preconditionMessages_data();
-    void preconditionMessages();
     void yearFromInsertedRows_data();
     void yearFromInsertedRows();
     void windowShowsTheYear();
@@ -334,32 +332,6 @@ void TstKsiegowanie::exactAmounts() {
         QCOMPARE(YearlySummary::grosze(value), grosze);
     else
         QCOMPARE(YearlySummary::tripAmount(distance, value), grosze);
-}
-
-void TstKsiegowanie::preconditionMessages_data() {
-    QTest::addColumn<bool>("vehicle");
-    QTest::addColumn<bool>("yearFilter");
-    QTest::addColumn<bool>("year");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("no vehicle") << false << true << true
-                                << u"Nie wskazano pojazdu, dla którego wygenerować zestawienie. "
-                                   "Wybierz pojazd z filtra poniżej: \"Dane dla pojazdu\"."_qs;
-    QTest::newRow("date range")
-        << true << false << true
-        << u"Filtr \"Dane dla <ROK>\" u dołu ekranu nieaktywny. Aktywuj "
-           "filtr i wskaż w nim rok, dla którego wygenerować zestawienie."_qs;
-    QTest::newRow("no year") << true << true << false
-                             << u"Nie wskazano roku, dla którego wygenerować zestawienie. Wybierz "
-                                "rok z filtru \"Dane dla <ROK>\" u dołu ekranu."_qs;
-    QTest::newRow("ready") << true << true << true << QString();
-}
-
-void TstKsiegowanie::preconditionMessages() {
-    QFETCH(bool, vehicle);
-    QFETCH(bool, yearFilter);
-    QFETCH(bool, year);
-    QFETCH(QString, message);
-    QCOMPARE(YearlySummary::preconditionMessage(vehicle, yearFilter, year), message);
 }
 
 void TstKsiegowanie::yearFromInsertedRows_data() {

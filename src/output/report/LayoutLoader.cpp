@@ -61,7 +61,7 @@ public:
 
     // The children of a fragment's root, in the place of an <include>.
     void readFragment(const QByteArray& xml, const QString& fileName, ReportLayout* layout,
-                      Band* band, const FontSpec& font) {
+                      Band* band, const FontStyle& font) {
         QXmlStreamReader xmlReader(xml);
         m_xml = &xmlReader;
         m_file = fileName;
@@ -404,7 +404,7 @@ private:
     QXmlStreamReader* m_xml = nullptr;
     QString m_file;
     ReportLayout* m_layout = nullptr;
-    FontSpec m_font;
+    FontStyle m_font;
 };
 
 }  // namespace

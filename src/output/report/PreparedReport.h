@@ -16,7 +16,7 @@
 struct PreparedText {
     QRectF rect;  // one line of text
     QString text;
-    FontSpec font;
+    FontStyle font;
     Qt::Alignment align = Qt::AlignLeft;  // horizontal
     QColor color = Qt::black;
 };

@@ -14,14 +14,14 @@
 // Lengths are millimetres; an object's place is relative to its band's top left corner
 // inside the page margins.
 
-struct FontSpec {
+struct FontStyle {
     QString family = QStringLiteral("DejaVu Sans");
     double size = 9;  // points
     bool bold = false;
     bool italic = false;
     bool underline = false;
 
-    bool operator==(const FontSpec&) const = default;
+    bool operator==(const FontStyle&) const = default;
 };
 
 // A run of a text object's content: literal text, or the name of a placeholder answered
@@ -49,7 +49,7 @@ struct LayoutObject {
     QRectF rect;  // a line runs from rect's top left to its bottom right
     // Text.
     QList<TextPart> parts;
-    FontSpec font;
+    FontStyle font;
     Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop;
     bool wrap = true;      // long lines break at word ends
     bool stretch = false;  // grows downwards with its text, and its band with it
@@ -76,7 +76,7 @@ struct ReportLayout {
     QString title;  // the document's title in a PDF
     QPageLayout::Orientation orientation = QPageLayout::Portrait;
     QMarginsF margins{15, 12, 15, 12};
-    FontSpec font;
+    FontStyle font;
     QList<Band> bands;  // at most one of each kind
 
     QSizeF pageSize() const;  // A4 in the layout's orientation

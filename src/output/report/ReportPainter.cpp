@@ -5,12 +5,12 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 
-QFont reportFont(const FontSpec& spec) {
-    QFont font(spec.family);
-    font.setPointSizeF(spec.size);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
+QFont reportFont(const FontStyle& style) {
+    QFont font(style.family);
+    font.setPointSizeF(style.size);
+    font.setBold(style.bold);
+    font.setItalic(style.italic);
+    font.setUnderline(style.underline);
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setKerning(false);
     return font;
@@ -67,7 +67,7 @@ void paintPage(QPainter& painter, const PreparedPage& page, const ReportHit& mar
         painter.drawRect(scaled(page.texts[mark.text].rect));
     }
     painter.setBrush(Qt::NoBrush);
-    FontSpec current;
+    FontStyle current;
     painter.setFont(reportFont(current));
     for (const PreparedText& t : page.texts) {
         if (!(t.font == current)) {

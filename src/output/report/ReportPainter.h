@@ -10,7 +10,7 @@ class QPageLayout;
 
 // The font a layout's font description stands for, the same when text is measured and
 // when it is painted (no hinting, so widths scale with the resolution).
-QFont reportFont(const FontSpec& spec);
+QFont reportFont(const FontStyle& style);
 
 // Paints prepared pages on any device: the preview, the printer, a PDF or a picture.
 namespace ReportPainter {

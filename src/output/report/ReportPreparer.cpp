@@ -26,8 +26,8 @@ struct ReportPreparer::Measure {
     QFontMetricsF metrics;
     double lineHeight;  // mm
 
-    Measure(const FontSpec& spec, const QPaintDevice* device)
-        : font(reportFont(spec)), metrics(font, device), lineHeight(toMm(metrics.lineSpacing())) {}
+    Measure(const FontStyle& style, const QPaintDevice* device)
+        : font(reportFont(style)), metrics(font, device), lineHeight(toMm(metrics.lineSpacing())) {}
 };
 
 // One band as rendered for one row: its height and its primitives relative to its top.
@@ -45,9 +45,9 @@ ReportPreparer::ReportPreparer(const ReportLayout& layout)
 
 ReportPreparer::~ReportPreparer() = default;
 
-const ReportPreparer::Measure& ReportPreparer::measure(const FontSpec& font) {
-    for (const auto& [spec, measure] : m_measures) {
-        if (spec == font)
+const ReportPreparer::Measure& ReportPreparer::measure(const FontStyle& font) {
+    for (const auto& [style, measure] : m_measures) {
+        if (style == font)
             return *measure;
     }
     m_measures.emplace_back(font, std::make_unique<Measure>(font, &m_reference));

@@ -33,7 +33,7 @@ private:
     BandOutput render(const Band& band);
     QString resolve(const LayoutObject& object);
     QStringList lines(const QString& text, const LayoutObject& object, const Measure& measure);
-    const Measure& measure(const FontSpec& font);
+    const Measure& measure(const FontStyle& font);
 
     void startPage();
     void finishPage();
@@ -44,7 +44,7 @@ private:
     ReportValues* m_values = nullptr;
     QHash<QString, QString> m_asked;  // the answers of the band being rendered
     QImage m_reference;               // the resolution text is measured at
-    std::vector<std::pair<FontSpec, std::unique_ptr<Measure>>> m_measures;
+    std::vector<std::pair<FontStyle, std::unique_ptr<Measure>>> m_measures;
     PreparedReport m_report;
     int m_page = 0;
     double m_y = 0;

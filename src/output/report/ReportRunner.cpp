@@ -73,22 +73,7 @@ ReportContext contextFor(TmyDataBase& database, const CatalogueReport& entry,
     context.translate = c.translate;
     if (entry.run == ReportRun::OneRoadCard)
         context.companyAddress = TDMRaporty::companyAddress(database);
-    // The vehicle the vehicle filter chose, from its own row of the vehicles list.
-    const VehicleInfo& chosen = database.chosenVehicle();
-    if (chosen.key >= 0) {
-        context.chosenRegistration = chosen.registration;
-        context.vehicle = chosen;
-        DbError error;
-        if (auto rows = database.runList(RegisterId::Pojazdy, database.filter(RegisterId::Pojazdy),
-                                         &error)) {
-            ListModel vehicles(RegisterId::Pojazdy);
-            vehicles.setTable(std::move(rows));
-            if (const int row = vehicles.findRow({QString::number(chosen.key)}); row >= 0)
-                context.setVehicle(vehicles, row);
-        } else {
-            database.errorReport().report(error, Registers::get(RegisterId::Pojazdy).listErrorCode);
-        }
-    }
+    context.readChosenVehicle(database);
     return context;
 }
 

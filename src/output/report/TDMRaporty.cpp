@@ -46,6 +46,24 @@ void ReportContext::setVehicle(const ListModel& vehicles, int row) {
     vehicleOwner = raw("NREW").toString();
 }
 
+void ReportContext::readChosenVehicle(TmyDataBase& database) {
+    const VehicleInfo& chosen = database.chosenVehicle();
+    if (chosen.key < 0)
+        return;
+    chosenRegistration = chosen.registration;
+    vehicle = chosen;
+    DbError error;
+    auto rows = database.runList(RegisterId::Pojazdy, database.filter(RegisterId::Pojazdy), &error);
+    if (!rows) {
+        database.errorReport().report(error, Registers::get(RegisterId::Pojazdy).listErrorCode);
+        return;
+    }
+    ListModel vehicles(RegisterId::Pojazdy);
+    vehicles.setTable(std::move(rows));
+    if (const int row = vehicles.findRow({QString::number(chosen.key)}); row >= 0)
+        setVehicle(vehicles, row);
+}
+
 TDMRaporty::TDMRaporty(ReportKind kind, ReportContext context, const ListModel& rows)
     : TDMRaporty(kind, std::move(context), rows.registerId(), rows.table()) {}
 

@@ -43,6 +43,9 @@ struct ReportContext {
 
     // Takes the vehicle, its owner and its norms from a row of the vehicles list.
     void setVehicle(const ListModel& vehicles, int row);
+    // The vehicle the vehicle filter chose, from its own row of the vehicles list (which
+    // under that filter holds it alone); nothing when none is chosen.
+    void readChosenVehicle(TmyDataBase& database);
 };
 
 // The report module for one run: walks the rows of the list a report names and answers
