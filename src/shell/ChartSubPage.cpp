@@ -229,7 +229,8 @@ void ChartSubPage::draw() {
 void ChartSubPage::display(const ChartPlot& plot) {
     QToolTip::hideText();
     m_plot = plot;
-    QChart* previous = m_chart;
+    // The view gives up the chart it shows (at first one of its own) without deleting it.
+    QChart* previous = m_view->chart();
     m_chart = ChartBuilder::build(m_plot);
     // On the screen the chart's own background reaches the edges of the view.
     m_chart->layout()->setContentsMargins(0, 0, 0, 0);
