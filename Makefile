@@ -52,6 +52,13 @@ fuzz: deps
 	$(FUZZ_DIR)/fuzz/fuzz_layout -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 		-dict=fuzz/layout.dict \
 		$(FUZZ_DIR)/corpus/layout fuzz/corpus/layout
+	mkdir -p $(FUZZ_DIR)/corpus/csv $(FUZZ_DIR)/corpus/ini
+	$(FUZZ_DIR)/fuzz/fuzz_csv -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+		-dict=fuzz/csv.dict \
+		$(FUZZ_DIR)/corpus/csv fuzz/corpus/csv
+	$(FUZZ_DIR)/fuzz/fuzz_ini -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+		-dict=fuzz/ini.dict \
+		$(FUZZ_DIR)/corpus/ini fuzz/corpus/ini
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)
