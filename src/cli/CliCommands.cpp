@@ -5,6 +5,7 @@
 #include "cli/CliArguments.h"
 #include "cli/CliSupport.h"
 #include "cli/ConsoleMessages.h"
+#include "cli/ImportCommands.h"
 #include "cli/PrintCommands.h"
 #include "cli/ReminderCommands.h"
 #include "data/ListModel.h"
@@ -272,7 +273,7 @@ namespace CliCommands {
 
 QString helpText() {
     return commandsText() + ReminderCommands::helpText() + PrintCommands::helpText() +
-           ChartCommands::helpText() + notesText();
+           ChartCommands::helpText() + ImportCommands::helpText() + notesText();
 }
 
 int run(const QStringList& arguments) {
@@ -316,6 +317,9 @@ int run(const QStringList& arguments) {
         args = parse(ChartCommands::chartValues(), ChartCommands::chartFlags());
     else if (command == QLatin1String("reports"))
         args = parse({}, {});
+    else if (command == QLatin1String("import-costs") ||
+             command == QLatin1String("import-refuellings"))
+        args = parse(ImportCommands::values(), ImportCommands::flags());
     else
         return fail(
             kUsage,
@@ -340,6 +344,10 @@ int run(const QStringList& arguments) {
         return PrintCommands::report(args);
     if (command == QLatin1String("reports"))
         return PrintCommands::reports();
+    if (command == QLatin1String("import-costs"))
+        return ImportCommands::importCosts(args);
+    if (command == QLatin1String("import-refuellings"))
+        return ImportCommands::importRefuellings(args);
     if (command == QLatin1String("chart"))
         return ChartCommands::chart(args, rest);  // the words themselves: --series repeats
     return list(args);

@@ -350,7 +350,7 @@ TmyDataBase::Existence TmyDataBase::refuellingExists(RegisterId id, qint64 vehic
 }
 
 bool TmyDataBase::mergeRefuelling(RegisterId id, qint64 vehicle, qint64 date,
-                                  const Consumption::Refuelling& added) {
+                                  const Consumption::Refuelling& added, DbError* failure) {
     const qint64 code = id == RegisterId::Zuzycie     ? 801
                         : id == RegisterId::ZuzycieKm ? 962035
                                                       : 972035;
@@ -391,6 +391,8 @@ bool TmyDataBase::mergeRefuelling(RegisterId id, qint64 vehicle, qint64 date,
     }
     if (!error)
         error = transaction.commit();
+    if (failure)
+        *failure = error;
     if (error) {
         m_report.report(error, code);
         return false;

@@ -90,9 +90,10 @@ public:
     // The failure is reported with the caller's code.
     Existence refuellingExists(RegisterId id, qint64 vehicle, qint64 date, qint64 errorCode);
     // Merges a refuelling into the one of the same vehicle and day (codes 801, 962035,
-    // 972035); false, with nothing written, when there is no such row or it fails.
+    // 972035); false, with nothing written, when there is no such row or it fails, the
+    // failure also in *failure.
     bool mergeRefuelling(RegisterId id, qint64 vehicle, qint64 date,
-                         const Consumption::Refuelling& added);
+                         const Consumption::Refuelling& added, DbError* failure = nullptr);
     // The odometer reading of the last refuelling by distance before a date, under the
     // register's vehicle and report clauses; nullopt when there is none (code 181827).
     // failed tells a database error (reported) from no earlier reading.

@@ -96,6 +96,7 @@ void DbConnection::close() {
     QSqlDatabase::removeDatabase(m_name);
     m_depth = 0;
     m_rollbackOnly = false;
+    m_savepoints.clear();
     m_schema.clear();
 }
 
@@ -324,6 +325,7 @@ DbError DbConnection::commit() {
         return failed;
     }
     m_depth = 0;
+    m_savepoints.clear();
     return {};
 }
 
@@ -338,6 +340,52 @@ void DbConnection::rollback() {
     execute(SqlStatement(QStringLiteral("ROLLBACK")));
     m_depth = 0;
     m_rollbackOnly = false;
+    m_savepoints.clear();
+}
+
+DbError DbConnection::savepoint(const QString& name) {
+    if (m_depth == 0)
+        return {DbError::Kind::Other, QStringLiteral("Brak otwartej transakcji.")};
+    if (DbError failed = execute(SqlStatement(QStringLiteral("SAVEPOINT ") + name)))
+        return failed;
+    m_savepoints.append({name, m_rollbackOnly});
+    return {};
+}
+
+DbError DbConnection::releaseSavepoint(const QString& name) {
+    DbError failed = execute(SqlStatement(QStringLiteral("RELEASE SAVEPOINT ") + name));
+    if (!m_savepoints.isEmpty() && m_savepoints.last().first == name)
+        m_savepoints.removeLast();
+    return failed;
+}
+
+void DbConnection::rollbackToSavepoint(const QString& name) {
+    if (m_depth == 0)
+        return;
+    execute(SqlStatement(QStringLiteral("ROLLBACK TO SAVEPOINT ") + name));
+    execute(SqlStatement(QStringLiteral("RELEASE SAVEPOINT ") + name));
+    // A nested write that failed after the savepoint marked the transaction for rollback;
+    // that write is undone now, so the mark goes with it.
+    if (!m_savepoints.isEmpty() && m_savepoints.last().first == name)
+        m_rollbackOnly = m_savepoints.takeLast().second;
+}
+
+Savepoint::Savepoint(DbConnection& connection, const QString& name)
+    : m_connection(connection), m_name(name) {
+    m_beginError = m_connection.savepoint(name);
+    m_open = m_beginError.ok();
+}
+
+Savepoint::~Savepoint() {
+    if (m_open)
+        m_connection.rollbackToSavepoint(m_name);
+}
+
+DbError Savepoint::release() {
+    if (!m_open)
+        return m_beginError;
+    m_open = false;
+    return m_connection.releaseSavepoint(m_name);
 }
 
 Transaction::Transaction(DbConnection& connection) : m_connection(connection) {

@@ -5,6 +5,7 @@
 #include "data/engine/DbQuery.h"
 #include "data/engine/SqlStatement.h"
 
+#include <QList>
 #include <QSqlDatabase>
 #include <QString>
 
@@ -43,6 +44,13 @@ public:
     void rollback();
     bool inTransaction() const { return m_depth > 0; }
 
+    // A savepoint inside the open transaction: rolling back to it undoes only what came
+    // after it, a failure in between included (PostgreSQL refuses every statement after a
+    // failed one until then), so one failing step of a long write need not lose the rest.
+    DbError savepoint(const QString& name);
+    DbError releaseSavepoint(const QString& name);
+    void rollbackToSavepoint(const QString& name);
+
     // Appended to a SELECT whose rows the same transaction goes on to change: another
     // program cannot change them in between. SQLite needs nothing, its transactions hold
     // the write lock from the start.
@@ -66,6 +74,7 @@ private:
     QString m_schema;
     int m_depth = 0;
     bool m_rollbackOnly = false;
+    QList<std::pair<QString, bool>> m_savepoints;  // name, rollback-only when it was set
 };
 
 // Rolls back unless committed: a write of several statements is one transaction.
@@ -81,6 +90,24 @@ public:
 
 private:
     DbConnection& m_connection;
+    DbError m_beginError;
+    bool m_open = false;
+};
+
+// Rolls back to itself unless released. Only inside a transaction.
+class Savepoint {
+public:
+    Savepoint(DbConnection& connection, const QString& name);
+    ~Savepoint();
+    Savepoint(const Savepoint&) = delete;
+    Savepoint& operator=(const Savepoint&) = delete;
+
+    DbError beginError() const { return m_beginError; }
+    DbError release();
+
+private:
+    DbConnection& m_connection;
+    QString m_name;
     DbError m_beginError;
     bool m_open = false;
 };
