@@ -108,11 +108,10 @@ int runImport(const CliArguments& args, ImportKind kind, const QString& location
     SheetImport::Options options;
     options.dryRun = args.has(QStringLiteral("dry-run"));
     if (args.has(QStringLiteral("progress"))) {
+        // A line per row, for a program that shows the progress of this one.
         options.progress = [](int done, int total) {
-            if (done % 100 == 0 || done == total) {
-                std::fprintf(stderr, "wiersz %d z %d\n", done, total);
-                std::fflush(stderr);
-            }
+            std::fprintf(stderr, "wiersz %d z %d\n", done, total);
+            std::fflush(stderr);
             return true;
         };
     }
