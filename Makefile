@@ -38,6 +38,7 @@ test-deps:
 bench: deps build
 	$(BUILD_DIR)/bench/flotanor-bench
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/flotanor-bench-reports
+	$(BUILD_DIR)/bench/flotanor-bench-imports
 
 # Every libFuzzer target for a minute over its corpus, in its own clang build.
 FUZZ_DIR ?= build-fuzz

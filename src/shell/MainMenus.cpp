@@ -45,6 +45,17 @@ MainMenus::MainMenus(QMainWindow* window) : QObject(window), m_window(window) {
         make("Uzytkownicy1", QStringLiteral("Zarządzanie użytkownikami"), {}, {}));
     m_administration->addAction(
         make("AdministracjaBaza1", QStringLiteral("Administracja bazą danych"), {}, {}));
+    m_administration->addSeparator();
+    m_administration->addAction(
+        make("Importdanych1", QStringLiteral("Import kosztów z arkusza .CSV"), {}, {}));
+    m_administration->addAction(
+        make("Import1", QStringLiteral("Import taknowania (ciągłe) z arkusza .CSV"), {}, {}));
+    m_administration->addAction(make("ImporttankowaniaKmMthzarkuszaCSV1",
+                                     QStringLiteral("Import tankowania Km z arkusza .CSV"), {},
+                                     {}));
+    m_administration->addAction(make("ImporttankowaniaMthzarkuszaCSV1",
+                                     QStringLiteral("Import tankowania Mth z arkusza .CSV"), {},
+                                     {}));
 
     createViewMenu(bar->addMenu(QStringLiteral("&Widok")));
 

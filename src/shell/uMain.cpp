@@ -139,6 +139,10 @@ void TfMain::createActions() {
         {"Zakoncz1", [this] { close(); }},
         {"Uzytkownicy1", [this] { emit usersRequested(); }},
         {"AdministracjaBaza1", [this] { emit databaseAdministrationRequested(); }},
+        {"Importdanych1", [this] { openImport(0); }},
+        {"Import1", [this] { openImport(1); }},
+        {"ImporttankowaniaKmMthzarkuszaCSV1", [this] { openImport(2); }},
+        {"ImporttankowaniaMthzarkuszaCSV1", [this] { openImport(3); }},
         {"PoradaDnia1",
          [this] {
              TfPoradaDnia tip(&m_tips, this);
@@ -261,6 +265,14 @@ void TfMain::setRights(const std::bitset<101>& rights) {
     for (const char* checks : {"sprawdzajTermin1", "SprawdzMagazyn1"})
         action(QString::fromLatin1(checks))
             ->setEnabled(m_rights.test(StartupReminders::kChecksRight));
+    // An import writes into its register: it takes that register's write right too.
+    const std::pair<const char*, RegisterId> imports[] = {
+        {"Importdanych1", RegisterId::Koszty},
+        {"Import1", RegisterId::Zuzycie},
+        {"ImporttankowaniaKmMthzarkuszaCSV1", RegisterId::ZuzycieKm},
+        {"ImporttankowaniaMthzarkuszaCSV1", RegisterId::ZuzycieMth}};
+    for (const auto& [name, id] : imports)
+        action(QString::fromLatin1(name))->setEnabled(allowed(Registers::get(id).writeRight));
     // Every page the navigation offers: its button and its "Widok" entry.
     const auto& groups = Navigation::groups();
     for (int g = 0; g < groups.size(); ++g) {

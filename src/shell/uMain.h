@@ -9,11 +9,13 @@
 #include "shell/TipsOfTheDay.h"
 
 #include <QMainWindow>
+#include <array>
 #include <bitset>
 #include <optional>
 
 class FilterBar;
 class FindDialog;
+class ImportWindow;
 class TfSumy;
 class TfSprawdzenieDat;
 class QMenu;
@@ -109,6 +111,8 @@ private:
     void runEditor(int mode, const RecordEditors::HandOn* handOn = nullptr);
     void startHandOn(const RecordEditors::HandOn& handOn);
     void notYetAvailable(const QString& what);
+    // The import windows, one of each for the run; afterwards the register imported into.
+    void openImport(int kind);
     void logOff();
     void saveTextPanes();
 
@@ -138,6 +142,7 @@ private:
     IndividualReports::Credentials m_credentials;
     MainMenus* m_menus = nullptr;
     TfFiszka* m_fiszka = nullptr;
+    std::array<ImportWindow*, 4> m_imports{};  // by ImportKind
     QLabel* m_dateLabel = nullptr;
     QLabel* m_companyLabel = nullptr;
     QLabel* m_hintLabel = nullptr;

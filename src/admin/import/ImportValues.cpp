@@ -42,30 +42,27 @@ std::optional<qint64> hundredths(const QString& cell) {
 
 std::optional<qint64> date(const QString& cell, ImportLayout::DateFormat format) {
     using F = ImportLayout::DateFormat;
-    const qsizetype length = format == F::Compact ? 8 : 10;
-    if (cell.size() < length)
+    // Where year, month and day start; what stands between them is not looked at.
+    const int at[3][3] = {{6, 3, 0}, {0, 5, 8}, {0, 4, 6}};
+    const int* start = at[int(format)];
+    if (cell.size() < (format == F::Compact ? 8 : 10))
         return std::nullopt;
-    QString year, month, day;
-    switch (format) {
-        case F::DayMonthYear:
-            year = cell.mid(6, 4), month = cell.mid(3, 2), day = cell.mid(0, 2);
-            break;
-        case F::YearMonthDay:
-            year = cell.mid(0, 4), month = cell.mid(5, 2), day = cell.mid(8, 2);
-            break;
-        case F::Compact:
-            year = cell.mid(0, 4), month = cell.mid(4, 2), day = cell.mid(6, 2);
-            break;
-    }
-    const QString joined = year + month + day;
-    for (QChar c : joined) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return std::nullopt;
-    }
-    const QDate parsed(year.toInt(), month.toInt(), day.toInt());
-    if (!parsed.isValid() || parsed.year() < 1900)
+    auto number = [&cell](int from, int digits) {
+        int value = 0;
+        for (int i = from; i < from + digits; ++i) {
+            const char16_t c = cell.at(i).unicode();
+            if (c < u'0' || c > u'9')
+                return -1;
+            value = value * 10 + (c - u'0');
+        }
+        return value;
+    };
+    const int year = number(start[0], 4);
+    const int month = number(start[1], 2);
+    const int day = number(start[2], 2);
+    if (year < 1900 || month < 0 || day < 0 || !QDate::isValid(year, month, day))
         return std::nullopt;
-    return joined.toLongLong();
+    return qint64(year) * 10000 + month * 100 + day;
 }
 
 bool flag(const QString& cell, const QString& symbol) {

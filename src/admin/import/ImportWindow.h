@@ -56,12 +56,10 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     QWidget* buildOptions();
     QWidget* buildColumnLists();
-    QComboBox* columnList(int field);
     void fillColumnLists(int sheetColumns);
     void changed();  // an option the verification depends on changed
     void showSheet();
@@ -73,6 +71,7 @@ private:
     MessageService& m_messages;
     const QString m_layoutsPath;
     SheetImport m_import;
+    const int m_fuelList;  // the list of the fuel kind (cb3) of refuellings; -1 for costs
     ResultSheetModel* m_model = nullptr;
 
     QTableView* m_grid = nullptr;

@@ -46,6 +46,14 @@ qint64 storedHundredths(double value) {
         .value_or(0);
 }
 
+// What tells a cost imported before: vehicle, date, document number and amounts.
+QString costKey(qint64 vehicle, qint64 date, const QString& document, qint64 net, qint64 vat,
+                qint64 gross) {
+    const QChar bar = QLatin1Char('|');
+    return QString::number(vehicle) + bar + QString::number(date) + bar + document + bar +
+           QString::number(net) + bar + QString::number(vat) + bar + QString::number(gross);
+}
+
 bool sameRefuelling(const Consumption::Refuelling& a, const Consumption::Refuelling& b) {
     return storedHundredths(a.first) == storedHundredths(b.first) &&
            storedHundredths(a.fuel) == storedHundredths(b.fuel) &&
@@ -124,11 +132,35 @@ struct SheetImport::Duplicates {
     QHash<QString, int> stored;
     struct Day {
         QList<int> rows;
-        int present = -1;  // not read yet
+        std::optional<Consumption::Refuelling> held;  // before this import
+        int present = -1;                             // not worked out yet
         bool exists = false;
     };
-    QHash<QString, Day> days;
+    std::vector<Day> days;
+    QHash<QString, int> dayIndex;  // of each table, vehicle and day
+    std::vector<int> dayOfRow;     // the day of each row of the sheet
+    void addDay(int row, const QString& key) {
+        auto at = dayIndex.find(key);
+        if (at == dayIndex.end()) {
+            at = dayIndex.insert(key, int(days.size()));
+            days.emplace_back();
+        }
+        if (dayOfRow.size() <= size_t(row))
+            dayOfRow.resize(size_t(row) + 1, -1);
+        dayOfRow[size_t(row)] = *at;
+        days[size_t(*at)].rows.append(row);
+    }
+    // Each register's statement prepared once, by fuel kind for refuellings.
+    std::unique_ptr<RecordInserter> inserters[2];
 };
+
+namespace {
+
+QString dayKey(bool lpg, qint64 vehicle, qint64 date) {
+    return QString::number(date * 2 + (lpg ? 1 : 0)) + QLatin1Char('|') + QString::number(vehicle);
+}
+
+}  // namespace
 
 SheetImport::SheetImport(TmyDataBase& database, ImportKind kind)
     : m_database(database), m_kind(kind) {}
@@ -175,6 +207,8 @@ bool SheetImport::prepare(int row, const ImportLayout& layout, Prepared* out,
                           QString* error) const {
     const QList<ImportField>& fields = ImportFields::of(m_kind);
     Record& record = out->record;
+    qint64 amounts[3] = {0, 0, 0};  // net, VAT, gross in grosze
+    int amount = 0;
     for (int f : ImportFields::verificationOrder(m_kind)) {
         const ImportField& field = fields[f];
         const int column = f < layout.columns.size() ? layout.columns[f] : 0;
@@ -226,6 +260,8 @@ bool SheetImport::prepare(int row, const ImportLayout& layout, Prepared* out,
                 if (!value)
                     return failWith(field.invalid);
                 record.set(field.name, double(*value) / 100.0);
+                if (field.value == V::Amount && amount < 3)
+                    amounts[amount++] = *value;
                 break;
             }
             case V::FuelQuantity: {
@@ -276,13 +312,9 @@ bool SheetImport::prepare(int row, const ImportLayout& layout, Prepared* out,
             return failWith(field.missing);
     }
     if (m_kind == ImportKind::Costs) {
-        out->duplicateKey = QStringLiteral("%1|%2|%3|%4|%5|%6")
-                                .arg(out->vehicle)
-                                .arg(out->date)
-                                .arg(record.text(QStringLiteral("NRDOKUMENT")))
-                                .arg(storedHundredths(record.number(QStringLiteral("WARTNETTO"))))
-                                .arg(storedHundredths(record.number(QStringLiteral("WARTVAT"))))
-                                .arg(storedHundredths(record.number(QStringLiteral("WARTBRUTTO"))));
+        out->duplicateKey =
+            costKey(out->vehicle, out->date, record.text(QStringLiteral("NRDOKUMENT")), amounts[0],
+                    amounts[1], amounts[2]);
     } else {
         const RegisterId id = ImportFields::registerOf(m_kind);
         out->refuelling = ConsumptionStores::refuellingOf(id, record);
@@ -322,8 +354,17 @@ ImportCounts SheetImport::writeRows(const ImportLayout& layout, const Options& o
         first = std::min(first, p.date);
         last = std::max(last, p.date);
         if (m_kind != ImportKind::Costs)
-            m_duplicates->days[QStringLiteral("%1|%2|%3").arg(p.lpg).arg(p.vehicle).arg(p.date)]
-                .rows.append(row);
+            m_duplicates->addDay(row, dayKey(p.lpg, p.vehicle, p.date));
+    }
+    if (m_kind != ImportKind::Costs && first <= last) {
+        if (const DbError error = readDays(first, last)) {
+            m_failure = databaseError(error);
+            for (int row = firstDataRow(layout); row < m_sheet.rows.size(); ++row) {
+                if (m_prepared[size_t(row)].ok)
+                    fail(row, m_failure);
+            }
+            return count();
+        }
     }
     if (m_kind == ImportKind::Costs && first <= last) {
         DbQuery rows;
@@ -342,13 +383,11 @@ ImportCounts SheetImport::writeRows(const ImportLayout& layout, const Options& o
             return count();
         }
         while (rows.next())
-            ++m_duplicates->stored[QStringLiteral("%1|%2|%3|%4|%5|%6")
-                                       .arg(rows.value(0).toLongLong())
-                                       .arg(rows.value(1).toLongLong())
-                                       .arg(ImportValues::text(rows.value(2).toString()))
-                                       .arg(storedHundredths(rows.value(3).toDouble()))
-                                       .arg(storedHundredths(rows.value(4).toDouble()))
-                                       .arg(storedHundredths(rows.value(5).toDouble()))];
+            ++m_duplicates->stored[costKey(rows.value(0).toLongLong(), rows.value(1).toLongLong(),
+                                           ImportValues::text(rows.value(2).toString()),
+                                           storedHundredths(rows.value(3).toDouble()),
+                                           storedHundredths(rows.value(4).toDouble()),
+                                           storedHundredths(rows.value(5).toDouble()))];
     }
 
     const int begin = firstDataRow(layout);
@@ -395,12 +434,12 @@ void SheetImport::importCost(int row) {
                            QStringLiteral("Wiersz jest już w rejestrze")};
         return;
     }
-    Savepoint savepoint(m_database.DatabaseFirma(), QStringLiteral("wiersz"));
-    DbError error = savepoint.beginError();
+    std::optional<Savepoint> savepoint;
+    DbError error = guardRow(savepoint, false);
     if (!error)
-        error = RecordStores::costs().insert(m_database, p.record).error;
-    if (!error)
-        error = savepoint.release();
+        error = inserter(false).insert(p.record);
+    if (!error && savepoint)
+        error = savepoint->release();
     if (error)
         return fail(row, databaseError(error));
     m_verdicts[row] = {Outcome::Added, ImportVerdicts::ok(), {}};
@@ -410,34 +449,18 @@ void SheetImport::importRefuelling(int row, const ImportLayout& layout) {
     const Prepared& p = m_prepared[size_t(row)];
     const RegisterId id = ImportFields::registerOf(m_kind);
     m_database.setLpg(id, p.lpg);
-    Duplicates::Day& day =
-        m_duplicates->days[QStringLiteral("%1|%2|%3").arg(p.lpg).arg(p.vehicle).arg(p.date)];
-    DbConnection& company = m_database.DatabaseFirma();
+    Duplicates::Day& day = m_duplicates->days[size_t(m_duplicates->dayOfRow[size_t(row)])];
     if (day.present < 0) {
-        // What the day held before this import: the sheet's first rows of the day that
-        // merge into exactly that are the ones imported before.
-        DbQuery stored;
-        const DbError error = company.select(
-            SqlStatement(QStringLiteral("SELECT %1, TANKOWANIE, LICZNIK FROM %2 WHERE DATA = %3 "
-                                        "AND IDPOJAZD = %4")
-                             .arg(ConsumptionStores::firstField(id), m_database.tableOf(id))
-                             .arg(p.date)
-                             .arg(p.vehicle)),
-            &stored);
-        if (error)
-            return fail(row, databaseError(error));
+        // The sheet's first rows of the day that merge into exactly what the day held
+        // before this import are the ones imported before.
         day.present = 0;
-        if (stored.next()) {
-            day.exists = true;
-            const Consumption::Refuelling held{
-                stored.value(0).toDouble(), stored.value(1).toDouble(), stored.value(2).toDouble()};
-            Consumption::Refuelling merged;
-            for (int i = 0; i < day.rows.size(); ++i) {
-                const Consumption::Refuelling next = m_prepared[size_t(day.rows[i])].refuelling;
-                merged = i == 0 ? next : Consumption::merge(id, merged, next);
-                if (sameRefuelling(merged, held))
-                    day.present = i + 1;
-            }
+        day.exists = day.held.has_value();
+        Consumption::Refuelling merged;
+        for (int i = 0; day.held && i < day.rows.size(); ++i) {
+            const Consumption::Refuelling next = m_prepared[size_t(day.rows[i])].refuelling;
+            merged = i == 0 ? next : Consumption::merge(id, merged, next);
+            if (sameRefuelling(merged, *day.held))
+                day.present = i + 1;
         }
     }
     const int position = int(day.rows.indexOf(row));
@@ -449,14 +472,14 @@ void SheetImport::importRefuelling(int row, const ImportLayout& layout) {
     if (day.exists && !layout.mergeExistingDay)
         return fail(row, QStringLiteral("Na dany dzień istnieje już tankowanie"));
 
-    Savepoint savepoint(company, QStringLiteral("wiersz"));
-    DbError error = savepoint.beginError();
+    std::optional<Savepoint> savepoint;
+    DbError error = guardRow(savepoint, day.exists);
     if (!error && day.exists)
         m_database.mergeRefuelling(id, p.vehicle, p.date, p.refuelling, &error);
     else if (!error)
-        error = ConsumptionStores::refuellings(id).insert(m_database, p.record).error;
-    if (!error)
-        error = savepoint.release();
+        error = inserter(p.lpg).insert(p.record);
+    if (!error && savepoint)
+        error = savepoint->release();
     if (error)
         return fail(row, databaseError(error));
     if (day.exists) {
@@ -466,6 +489,51 @@ void SheetImport::importRefuelling(int row, const ImportLayout& layout) {
         day.exists = true;
         m_verdicts[row] = {Outcome::Added, ImportVerdicts::ok(), {}};
     }
+}
+
+DbError SheetImport::guardRow(std::optional<Savepoint>& savepoint, bool severalStatements) {
+    // SQLite undoes a failed statement by itself and the transaction goes on; PostgreSQL
+    // refuses every later statement until the savepoint is rolled back to.
+    DbConnection& company = m_database.DatabaseFirma();
+    if (!severalStatements && company.engine() == EngineKind::Sqlite)
+        return {};
+    savepoint.emplace(company, QStringLiteral("wiersz"));
+    return savepoint->beginError();
+}
+
+RecordInserter& SheetImport::inserter(bool lpg) {
+    std::unique_ptr<RecordInserter>& made = m_duplicates->inserters[lpg ? 1 : 0];
+    if (!made) {
+        const RegisterId id = ImportFields::registerOf(m_kind);
+        made = std::make_unique<RecordInserter>(
+            m_database, m_kind == ImportKind::Costs ? RecordStores::costs()
+                                                    : ConsumptionStores::refuellings(id));
+    }
+    return *made;
+}
+
+DbError SheetImport::readDays(qint64 first, qint64 last) {
+    const RegisterId id = ImportFields::registerOf(m_kind);
+    for (const bool lpg : {false, true}) {
+        m_database.setLpg(id, lpg);
+        DbQuery rows;
+        if (DbError error = m_database.DatabaseFirma().select(
+                SqlStatement(QStringLiteral("SELECT IDPOJAZD, DATA, %1, TANKOWANIE, LICZNIK FROM "
+                                            "%2 WHERE DATA BETWEEN %3 AND %4")
+                                 .arg(ConsumptionStores::firstField(id), m_database.tableOf(id))
+                                 .arg(first)
+                                 .arg(last)),
+                &rows))
+            return error;
+        while (rows.next()) {
+            const auto day = m_duplicates->dayIndex.constFind(
+                dayKey(lpg, rows.value(0).toLongLong(), rows.value(1).toLongLong()));
+            if (day != m_duplicates->dayIndex.cend())
+                m_duplicates->days[size_t(*day)].held = Consumption::Refuelling{
+                    rows.value(2).toDouble(), rows.value(3).toDouble(), rows.value(4).toDouble()};
+        }
+    }
+    return {};
 }
 
 void SheetImport::fail(int row, const QString& remark) {

@@ -7,7 +7,10 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <optional>
 
+class DbError;
+class RecordInserter;
 class TmyDataBase;
 
 // What became of one row of the sheet.
@@ -79,6 +82,10 @@ private:
     void importCost(int row);
     void importRefuelling(int row, const ImportLayout& layout);
     void fail(int row, const QString& remark);
+    RecordInserter& inserter(bool lpg);
+    DbError readDays(qint64 first, qint64 last);
+    // A savepoint for a row that needs one: undone alone when it fails.
+    DbError guardRow(std::optional<class Savepoint>& savepoint, bool severalStatements);
     ImportCounts count() const;
 
     TmyDataBase& m_database;

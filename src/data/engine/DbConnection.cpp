@@ -3,6 +3,7 @@
 #include "data/engine/PolishCollation.h"
 #include "support/PrivateFiles.h"
 
+#include <sqlite3.h>
 #include <QFileInfo>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -83,6 +84,9 @@ bool DbConnection::isOpen() const {
 }
 
 void DbConnection::close() {
+    for (sqlite3_stmt* statement : std::as_const(m_fixed))
+        sqlite3_finalize(statement);
+    m_fixed.clear();
     if (!QSqlDatabase::contains(m_name))
         return;
     {
@@ -346,14 +350,14 @@ void DbConnection::rollback() {
 DbError DbConnection::savepoint(const QString& name) {
     if (m_depth == 0)
         return {DbError::Kind::Other, QStringLiteral("Brak otwartej transakcji.")};
-    if (DbError failed = execute(SqlStatement(QStringLiteral("SAVEPOINT ") + name)))
+    if (DbError failed = runFixed(QStringLiteral("SAVEPOINT ") + name))
         return failed;
     m_savepoints.append({name, m_rollbackOnly});
     return {};
 }
 
 DbError DbConnection::releaseSavepoint(const QString& name) {
-    DbError failed = execute(SqlStatement(QStringLiteral("RELEASE SAVEPOINT ") + name));
+    DbError failed = runFixed(QStringLiteral("RELEASE SAVEPOINT ") + name);
     if (!m_savepoints.isEmpty() && m_savepoints.last().first == name)
         m_savepoints.removeLast();
     return failed;
@@ -362,12 +366,60 @@ DbError DbConnection::releaseSavepoint(const QString& name) {
 void DbConnection::rollbackToSavepoint(const QString& name) {
     if (m_depth == 0)
         return;
-    execute(SqlStatement(QStringLiteral("ROLLBACK TO SAVEPOINT ") + name));
-    execute(SqlStatement(QStringLiteral("RELEASE SAVEPOINT ") + name));
+    runFixed(QStringLiteral("ROLLBACK TO SAVEPOINT ") + name);
+    runFixed(QStringLiteral("RELEASE SAVEPOINT ") + name);
     // A nested write that failed after the savepoint marked the transaction for rollback;
     // that write is undone now, so the mark goes with it.
     if (!m_savepoints.isEmpty() && m_savepoints.last().first == name)
         m_rollbackOnly = m_savepoints.takeLast().second;
+}
+
+DbError DbConnection::runFixed(const QString& sql) {
+    // PostgreSQL cannot prepare transaction control, and the server parses it cheaply.
+    if (m_engine == EngineKind::Postgres)
+        return execute(SqlStatement(sql));
+    if (!isOpen())
+        return {DbError::Kind::CannotOpen, QStringLiteral("Baza danych nie jest otwarta.")};
+    // Straight to SQLite: through QtSql a savepoint costs more than the row it guards.
+    const QVariant handle = database().driver()->handle();
+    sqlite3* sqlite = handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0
+                          ? *static_cast<sqlite3* const*>(handle.data())
+                          : nullptr;
+    if (!sqlite)
+        return execute(SqlStatement(sql));
+    sqlite3_stmt*& statement = m_fixed[sql];
+    if (!statement && sqlite3_prepare_v2(sqlite, sql.toUtf8().constData(), -1, &statement,
+                                         nullptr) != SQLITE_OK) {
+        m_fixed.remove(sql);
+        return {DbError::Kind::Other, QString::fromUtf8(sqlite3_errmsg(sqlite))};
+    }
+    const int result = sqlite3_step(statement);
+    sqlite3_reset(statement);
+    if (result != SQLITE_DONE && result != SQLITE_ROW)
+        return {result == SQLITE_BUSY ? DbError::Kind::Busy : DbError::Kind::Other,
+                QString::fromUtf8(sqlite3_errmsg(sqlite))};
+    return {};
+}
+
+PreparedStatement::PreparedStatement(DbConnection& connection, const QString& sql)
+    : m_connection(connection), m_query(connection.database()) {
+    if (!connection.isOpen())
+        m_prepareError = {DbError::Kind::CannotOpen,
+                          QStringLiteral("Baza danych nie jest otwarta.")};
+    else if (!m_query.prepare(sql))
+        m_prepareError = connection.error(m_query.lastError());
+}
+
+void PreparedStatement::bind(const QString& placeholder, const QVariant& value) {
+    m_query.bindValue(placeholder, value);
+}
+
+DbError PreparedStatement::run() {
+    if (m_prepareError)
+        return m_prepareError;
+    if (!m_query.exec())
+        return m_connection.error(m_query.lastError());
+    return {};
 }
 
 Savepoint::Savepoint(DbConnection& connection, const QString& name)

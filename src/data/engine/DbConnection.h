@@ -5,8 +5,12 @@
 #include "data/engine/DbQuery.h"
 #include "data/engine/SqlStatement.h"
 
+#include <QHash>
 #include <QList>
 #include <QSqlDatabase>
+#include <QSqlQuery>
+
+struct sqlite3_stmt;
 #include <QString>
 
 // One named database of the program (the main database or a company's) over QtSql,
@@ -64,6 +68,10 @@ public:
     static QString quoteIdentifier(const QString& name);
 
 private:
+    friend class PreparedStatement;
+    // A statement without values that runs again and again (the savepoints of a long
+    // write), prepared once per connection.
+    DbError runFixed(const QString& sql);
     DbError openSqliteFile(const QString& file, bool mustExist);
     DbError openPostgres(const DbLocation& location, const QString& schema, bool mustExist);
     DbError prepare(QSqlQuery& query, const SqlStatement& statement);
@@ -75,6 +83,22 @@ private:
     int m_depth = 0;
     bool m_rollbackOnly = false;
     QList<std::pair<QString, bool>> m_savepoints;  // name, rollback-only when it was set
+    QHash<QString, struct sqlite3_stmt*> m_fixed;  // SQLite's, prepared once
+};
+
+// A statement prepared once and run many times with new values: a write of many rows
+// parses its statement once instead of once a row.
+class PreparedStatement {
+public:
+    PreparedStatement(DbConnection& connection, const QString& sql);
+    DbError prepareError() const { return m_prepareError; }
+    void bind(const QString& placeholder, const QVariant& value);
+    DbError run();
+
+private:
+    DbConnection& m_connection;
+    QSqlQuery m_query;
+    DbError m_prepareError;
 };
 
 // Rolls back unless committed: a write of several statements is one transaction.

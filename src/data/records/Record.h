@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QMap>
+#include <QHash>
 #include <QString>
 #include <QVariant>
 
@@ -14,11 +14,9 @@ public:
     // Every field of a listed row.
     static Record fromRow(const ListModel& model, int row);
 
-    bool contains(const QString& field) const { return m_values.contains(field.toUpper()); }
-    QVariant value(const QString& field) const { return m_values.value(field.toUpper()); }
-    void set(const QString& field, const QVariant& value) {
-        m_values.insert(field.toUpper(), value);
-    }
+    bool contains(const QString& field) const { return m_values.contains(key(field)); }
+    QVariant value(const QString& field) const { return m_values.value(key(field)); }
+    void set(const QString& field, const QVariant& value) { m_values.insert(key(field), value); }
 
     QString text(const QString& field) const;    // empty for none
     double number(const QString& field) const;   // 0 for none or not a number
@@ -29,5 +27,8 @@ public:
     bool operator==(const Record& other) const { return m_values == other.m_values; }
 
 private:
-    QMap<QString, QVariant> m_values;
+    // Field names are kept in capitals; most come so and need no copy.
+    static QString key(const QString& field) { return field.isUpper() ? field : field.toUpper(); }
+
+    QHash<QString, QVariant> m_values;
 };

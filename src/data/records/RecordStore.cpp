@@ -20,10 +20,14 @@ QString RecordStore::numberLiteral(double value) {
     if (!std::isfinite(value))
         return QStringLiteral("0");
     // Enough digits for every value typed with two decimals, "." whatever the locale.
+    // The 'f' form always has its point: trailing zeros and a bare point go.
     QString text = QString::number(value, 'f', 6);
-    while (text.contains(QLatin1Char('.')) &&
-           (text.endsWith(QLatin1Char('0')) || text.endsWith(QLatin1Char('.'))))
-        text.chop(1);
+    qsizetype end = text.size();
+    while (text.at(end - 1) == QLatin1Char('0'))
+        --end;
+    if (text.at(end - 1) == QLatin1Char('.'))
+        --end;
+    text.truncate(end);
     return text == QLatin1String("-0") ? QStringLiteral("0") : text;
 }
 
@@ -87,4 +91,50 @@ WriteResult RecordStore::update(TmyDataBase& database, const Record& record,
     result.ok = result.error.ok();
     result.key = oldKey.toLongLong();
     return result;
+}
+
+RecordInserter::RecordInserter(TmyDataBase& database, const RecordStore& store) : m_store(store) {
+    const RegisterDescriptor& d = Registers::get(store.m_id);
+    SqlTemplate statement =
+        d.isConsumption() ? RecordTemplates::get(store.m_insertName, database.tableOf(store.m_id))
+                          : RecordTemplates::get(store.m_insertName);
+    for (const FieldSlot& slot : store.m_slots) {
+        const bool text = slot.kind == FieldSlot::Kind::Text;
+        m_placeholders
+            << (text ? QStringLiteral(":PARAM%1") : QStringLiteral(":L%1")).arg(slot.insertAt);
+        if (slot.insertAt >= 0 && !text)
+            statement.setLine(slot.insertAt, m_placeholders.last());
+    }
+    m_statement = std::make_unique<PreparedStatement>(database.DatabaseFirma(), statement.text());
+}
+
+RecordInserter::~RecordInserter() = default;
+
+DbError RecordInserter::insert(const Record& record) {
+    for (qsizetype i = 0; i < m_store.m_slots.size(); ++i) {
+        const FieldSlot& slot = m_store.m_slots[i];
+        if (slot.insertAt < 0)
+            continue;
+        const QString& slotName = m_placeholders[i];
+        switch (slot.kind) {
+            case FieldSlot::Kind::Text:
+                m_statement->bind(slotName, record.text(slot.field));
+                break;
+            case FieldSlot::Kind::Number:
+                // As the literal the store writes: the engine reads the same decimal.
+                m_statement->bind(slotName, RecordStore::numberLiteral(record.number(slot.field)));
+                break;
+            case FieldSlot::Kind::Integer:
+            case FieldSlot::Kind::Date:
+                m_statement->bind(slotName, record.integer(slot.field));
+                break;
+            case FieldSlot::Kind::OptionalInteger:
+                m_statement->bind(slotName,
+                                  record.isNull(slot.field) || record.text(slot.field).isEmpty()
+                                      ? QVariant()
+                                      : QVariant(record.integer(slot.field)));
+                break;
+        }
+    }
+    return m_statement->run();
 }

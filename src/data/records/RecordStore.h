@@ -5,6 +5,7 @@
 #include "data/registers/RegisterId.h"
 
 #include <QList>
+#include <memory>
 
 class TmyDataBase;
 
@@ -44,6 +45,7 @@ public:
     static QString numberLiteral(double value);
 
 private:
+    friend class RecordInserter;
     void fill(class SqlTemplate& statement, const Record& record, bool forInsert) const;
 
     RegisterId m_id;
@@ -52,4 +54,25 @@ private:
     QList<FieldSlot> m_slots;
     int m_updateKeyLine;
     int m_updateKeyParam;
+};
+
+class PreparedStatement;
+
+// Inserts many records through a register's insert template prepared once: its slot lines
+// hold placeholders that each record's values are bound to, the same values the store
+// writes. The keys of the new rows are not read back. Consumption registers write to the
+// table of the fuel kind current when the inserter is made.
+class RecordInserter {
+public:
+    RecordInserter(TmyDataBase& database, const RecordStore& store);
+    ~RecordInserter();
+    RecordInserter(const RecordInserter&) = delete;
+    RecordInserter& operator=(const RecordInserter&) = delete;
+
+    DbError insert(const Record& record);
+
+private:
+    const RecordStore& m_store;
+    QStringList m_placeholders;  // of each slot of the store
+    std::unique_ptr<PreparedStatement> m_statement;
 };
