@@ -1,5 +1,9 @@
 #include "app/Screenshots.h"
 
+#include "admin/import/uImportKoszty.h"
+#include "data/engine/DbQuery.h"
+#include "support/MessageService.h"
+
 #include "data/ListModel.h"
 #include "data/TmyDataBase.h"
 #include "data/records/DictionaryStore.h"
@@ -38,7 +42,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QToolButton>
 
 namespace {
@@ -53,6 +59,49 @@ void grabWidget(QWidget& widget, const QString& file) {
 void grabDialog(RecordDialog& dialog, const Record& record, const QString& file) {
     dialog.setRecord(record);
     grabWidget(dialog, file);
+}
+
+// The cost import verified over this month's costs as a sheet: the rows already in the
+// register and one whose vehicle the company does not have.
+void grabImport(TmyDataBase& database, const QString& file) {
+    QTemporaryDir dir;
+    QByteArray sheet = "Data;Pojazd;Rodzaj;Dokument;Netto;VAT;Brutto\r\n";
+    DbQuery rows;
+    database.DatabaseFirma().select(
+        SqlStatement(QStringLiteral("SELECT k.DATA, p.NRREJ, k.RODZWYD, k.NRDOKUMENT, "
+                                    "k.WARTNETTO, k.WARTVAT, k.WARTBRUTTO FROM koszty k JOIN "
+                                    "pojazdy p ON p.IDPOJAZD = k.IDPOJAZD ORDER BY k.DATA DESC, "
+                                    "k.IDKOSZT LIMIT 12")),
+        &rows);
+    while (rows.next()) {
+        const QString date = rows.value(0).toString();
+        QStringList cells = {date.mid(6, 2) + u'-' + date.mid(4, 2) + u'-' + date.left(4)};
+        for (int c = 1; c < 7; ++c)
+            cells << rows.value(c).toString();
+        sheet += cells.join(u';').toUtf8() + "\r\n";
+    }
+    sheet += "09-12-2026;WX 0000;Myjnia;FV/2026/12/0999;40;9.2;49.2\r\n";
+    QFile out(dir.filePath(QStringLiteral("koszty.csv")));
+    if (!out.open(QIODevice::WriteOnly) || out.write(sheet) != sheet.size())
+        return;
+    out.close();
+    SilentMessageService quiet;
+    const QString layouts = dir.filePath(QStringLiteral("importy.ini"));
+    TfImportKoszty window(database, quiet, layouts);
+    window.resize(1024, 700);
+    window.show();
+    ImportLayout layout = ImportLayout::defaults(ImportKind::Costs);
+    layout.skipFirst = true;
+    QString error;
+    layout.setColumnSpec(ImportKind::Costs,
+                         QStringLiteral("DATA=1,NRREJ=2,RODZWYD=3,NRDOKUMENT=4,WARTNETTO=5,"
+                                        "WARTVAT=6,WARTBRUTTO=7"),
+                         &error);
+    window.loadFile(out.fileName());
+    window.applyLayout(layout);
+    window.zweryfikujClick();
+    QApplication::processEvents();
+    window.grab().save(file);
 }
 
 }  // namespace
@@ -163,6 +212,7 @@ void saveScreenshots(TfMain& window, TmyDataBase& database, MessageService& mess
     QApplication::processEvents();
     checks->grab().save(path(QStringLiteral("dialog-sprawdzenie")));
     checks->hide();
+    grabImport(database, path(QStringLiteral("import-koszty")));
     // "Drukuj" on the first cost: the report preview of its sheet.
     window.showRegister(RegisterId::Koszty);
     const ReportEngine::Result sheet = RecordPrintout::prepare(

@@ -483,6 +483,11 @@ ImportCounts ImportWindow::runSheet(bool dryRun) {
     m_verify->setEnabled(verifyWas);
     m_running = false;
     showSheet();
+    // The verdicts stand in the last columns: bring them into view, the rows where they were.
+    const QModelIndex verdict =
+        m_model->index(std::max(0, m_grid->rowAt(0)), m_model->columnCount() - 1);
+    if (verdict.isValid())
+        m_grid->scrollTo(verdict);
     return counts;
 }
 
