@@ -336,14 +336,8 @@ ImportCounts SheetImport::run(const ImportLayout& layout, const Options& options
 ImportCounts SheetImport::writeRows(const ImportLayout& layout, const Options& options) {
     DbConnection& company = m_database.DatabaseFirma();
     Transaction transaction(company);
-    if (DbError error = transaction.beginError()) {
-        m_failure = databaseError(error);
-        for (int row = firstDataRow(layout); row < m_sheet.rows.size(); ++row) {
-            if (m_prepared[size_t(row)].ok)
-                fail(row, m_failure);
-        }
-        return count();
-    }
+    if (DbError error = transaction.beginError())
+        return failAll(layout, error);
     m_duplicates = std::make_unique<Duplicates>();
     qint64 first = 99999999;
     qint64 last = 0;
@@ -357,14 +351,8 @@ ImportCounts SheetImport::writeRows(const ImportLayout& layout, const Options& o
             m_duplicates->addDay(row, dayKey(p.lpg, p.vehicle, p.date));
     }
     if (m_kind != ImportKind::Costs && first <= last) {
-        if (const DbError error = readDays(first, last)) {
-            m_failure = databaseError(error);
-            for (int row = firstDataRow(layout); row < m_sheet.rows.size(); ++row) {
-                if (m_prepared[size_t(row)].ok)
-                    fail(row, m_failure);
-            }
-            return count();
-        }
+        if (const DbError error = readDays(first, last))
+            return failAll(layout, error);
     }
     if (m_kind == ImportKind::Costs && first <= last) {
         DbQuery rows;
@@ -374,14 +362,8 @@ ImportCounts SheetImport::writeRows(const ImportLayout& layout, const Options& o
                              .arg(first)
                              .arg(last)),
             &rows);
-        if (error) {
-            m_failure = databaseError(error);
-            for (int row = firstDataRow(layout); row < m_sheet.rows.size(); ++row) {
-                if (m_prepared[size_t(row)].ok)
-                    fail(row, m_failure);
-            }
-            return count();
-        }
+        if (error)
+            return failAll(layout, error);
         while (rows.next())
             ++m_duplicates->stored[costKey(rows.value(0).toLongLong(), rows.value(1).toLongLong(),
                                            ImportValues::text(rows.value(2).toString()),
@@ -414,7 +396,7 @@ ImportCounts SheetImport::writeRows(const ImportLayout& layout, const Options& o
     m_duplicates.reset();
 
     if (options.dryRun)
-        return count();  // the transaction rolls back as it goes
+        return count();  // the transaction is rolled back on leaving
     if (DbError error = transaction.commit()) {
         m_failure = databaseError(error);
         for (RowVerdict& verdict : m_verdicts) {
@@ -534,6 +516,15 @@ DbError SheetImport::readDays(qint64 first, qint64 last) {
         }
     }
     return {};
+}
+
+ImportCounts SheetImport::failAll(const ImportLayout& layout, const DbError& error) {
+    m_failure = databaseError(error);
+    for (int row = firstDataRow(layout); row < m_sheet.rows.size(); ++row) {
+        if (m_prepared[size_t(row)].ok)
+            fail(row, m_failure);
+    }
+    return count();
 }
 
 void SheetImport::fail(int row, const QString& remark) {

@@ -82,6 +82,8 @@ private:
     void importCost(int row);
     void importRefuelling(int row, const ImportLayout& layout);
     void fail(int row, const QString& remark);
+    // The pass could not run: every row that passed verification fails with the reason.
+    ImportCounts failAll(const ImportLayout& layout, const DbError& error);
     RecordInserter& inserter(bool lpg);
     DbError readDays(qint64 first, qint64 last);
     // A savepoint for a row that needs one: undone alone when it fails.
