@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringList>
 
 namespace {
 
@@ -211,6 +212,37 @@ bool SettingsFile::save(const TconfigPP& c) {
 
 QString ReportList::defaultPath() {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/raporty.cfg");
+}
+
+QString ReportList::userPath() {
+    return TOVUtilities::defaultDataDirectory() + QStringLiteral("/raporty.cfg");
+}
+
+QString ReportList::effectivePath() {
+    const QString own = userPath();
+    return QFileInfo::exists(own) ? own : defaultPath();
+}
+
+QList<ReportEntry> ReportList::fromText(const QString& text) {
+    QString lines = text;
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    lines.replace(u'\r', u'\n');
+    QList<ReportEntry> entries;
+    const QStringList all = lines.split(u'\n');
+    for (const QString& line : all.mid(0, maxEntries)) {
+        const qsizetype comma = line.indexOf(u',');
+        if (line.trimmed().isEmpty() || comma < 0)
+            continue;
+        entries.append({line.mid(comma + 1).trimmed(), line.left(comma).trimmed()});
+    }
+    return entries;
+}
+
+QString ReportList::toText(const QList<ReportEntry>& entries) {
+    QStringList lines;
+    for (const ReportEntry& entry : entries)
+        lines << entry.file + QStringLiteral(" , ") + entry.name;
+    return lines.join(u'\n');
 }
 
 QList<ReportEntry> ReportList::load(const QString& path) {

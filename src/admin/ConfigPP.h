@@ -113,8 +113,21 @@ class ReportList {
 public:
     static constexpr int maxEntries = 100;
 
-    // The directory of the running program + "/raporty.cfg".
+    // The installation's copy: the directory of the running program + "/raporty.cfg".
     static QString defaultPath();
+    // The user's copy: the data directory + "/raporty.cfg". Saving always writes this one,
+    // so a read-only program directory never stands in the way.
+    static QString userPath();
+    // The copy in effect: the user's when it exists, else the installation's.
+    static QString effectivePath();
+
+    // The list as typed in the options window: of the first maxEntries lines, those that
+    // are blank or hold no comma are skipped; the rest split at the first comma, both
+    // parts trimmed. A line starting with a comma gives an entry without a file, at which
+    // save ends the list, as load would.
+    static QList<ReportEntry> fromText(const QString& text);
+    // One "file , name" line per entry, as the options window shows them.
+    static QString toText(const QList<ReportEntry>& entries);
 
     // Empty when the file is missing or cannot be read. The file is UTF-8 or Windows-1250.
     static QList<ReportEntry> load(const QString& path);

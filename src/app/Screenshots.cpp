@@ -1,6 +1,7 @@
 #include "app/Screenshots.h"
 
 #include "admin/import/uImportKoszty.h"
+#include "admin/uOpcjeProgramu.h"
 #include "data/engine/DbQuery.h"
 #include "support/MessageService.h"
 
@@ -213,6 +214,9 @@ void saveScreenshots(TfMain& window, TmyDataBase& database, MessageService& mess
     checks->grab().save(path(QStringLiteral("dialog-sprawdzenie")));
     checks->hide();
     grabImport(database, path(QStringLiteral("import-koszty")));
+    TconfigPP defaults;
+    TfOpcjeProgramu options(defaults, nullptr, messages, {}, &window);
+    grabWidget(options, path(QStringLiteral("dialog-opcje")));
     // "Drukuj" on the first cost: the report preview of its sheet.
     window.showRegister(RegisterId::Koszty);
     const ReportEngine::Result sheet = RecordPrintout::prepare(

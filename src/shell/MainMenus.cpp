@@ -35,6 +35,8 @@ MainMenus::MainMenus(QMainWindow* window) : QObject(window), m_window(window) {
 
     QMenuBar* bar = window->menuBar();
     QMenu* data = bar->addMenu(QStringLiteral("&Dane"));
+    data->addAction(make("Opcje1", QStringLiteral("Opcje"), {}, {}));
+    data->addSeparator();
     data->addAction(make("Wyloguj1", QStringLiteral("Wyloguj się..."), {}, {}));
     data->addSeparator();
     data->addAction(make("Zakoncz1", QStringLiteral("Zakończ"), {}, {}));

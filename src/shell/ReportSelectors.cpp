@@ -232,6 +232,10 @@ QWidget* ReportSelectors::issueDateEdit() const {
     return m_issueDate->edit();
 }
 
+void ReportSelectors::setIssueDateShown(bool shown) {
+    m_withIssueDate->setChecked(shown);
+}
+
 void ReportSelectors::setLpg(bool lpg) {
     m_consumptionKind->setCurrentIndex(lpg ? 1 : 0);
 }

@@ -45,6 +45,8 @@ public:
     QPlainTextEdit* orderText() const { return m_orderText; }
     // A consumption register's fuel kind, mirrored here without switching anything.
     void setLpg(bool lpg);
+    // "Data wystawienia:" as the options set it.
+    void setIssueDateShown(bool shown);
 
 signals:
     // The user chose the consumption reports' fuel kind (the data module already follows).

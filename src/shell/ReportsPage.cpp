@@ -255,6 +255,10 @@ void ReportsPage::showReportOffer() {
     QDesktopServices::openUrl(QUrl(m_options.URLOfertaRaporty));
 }
 
+void ReportsPage::setIssueDateShown(bool shown) {
+    m_selectors->setIssueDateShown(shown);
+}
+
 void ReportsPage::setLpg(bool lpg) {
     m_selectors->setLpg(lpg);
 }

@@ -57,6 +57,8 @@ public slots:
     void showReportOffer();
     // A consumption register's fuel kind changed: the reports' list shows it too.
     void setLpg(bool lpg);
+    // The options changed: "Data wystawienia:" starts as they say.
+    void setIssueDateShown(bool shown);
 
 signals:
     // "Zestawienie roczne" passed its precondition: the vehicle of the filter and the year.

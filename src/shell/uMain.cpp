@@ -139,6 +139,7 @@ void TfMain::createActions() {
         {"Zakoncz1", [this] { close(); }},
         {"Uzytkownicy1", [this] { emit usersRequested(); }},
         {"AdministracjaBaza1", [this] { emit databaseAdministrationRequested(); }},
+        {"Opcje1", [this] { openOptions(); }},
         {"Importdanych1", [this] { openImport(0); }},
         {"Import1", [this] { openImport(1); }},
         {"ImporttankowaniaKmMthzarkuszaCSV1", [this] { openImport(2); }},
@@ -265,6 +266,7 @@ void TfMain::setRights(const std::bitset<101>& rights) {
     for (const char* checks : {"sprawdzajTermin1", "SprawdzMagazyn1"})
         action(QString::fromLatin1(checks))
             ->setEnabled(m_rights.test(StartupReminders::kChecksRight));
+    action(QStringLiteral("Opcje1"))->setEnabled(m_rights.test(26));
     // An import writes into its register: it takes that register's write right too.
     const std::pair<const char*, RegisterId> imports[] = {
         {"Importdanych1", RegisterId::Koszty},

@@ -113,6 +113,8 @@ private:
     void notYetAvailable(const QString& what);
     // The import windows, one of each for the run; afterwards the register imported into.
     void openImport(int kind);
+    // "Opcje": the options window; what it changed takes effect at once.
+    void openOptions();
     void logOff();
     void saveTextPanes();
 

@@ -19,8 +19,8 @@ flotanor_add_library(flotanor_shell_ui
         MainNavigation.h MainNavigation.cpp
         MainMenus.h MainMenus.cpp
         StartupReminders.h StartupReminders.cpp
-        uMain.h uMain.cpp uMainRecords.cpp uMainImports.cpp
-    LIBS flotanor_shell flotanor_registers_ui flotanor_output flotanor_output_ui flotanor_import_ui flotanor_admin flotanor_data
+        uMain.h uMain.cpp uMainRecords.cpp uMainAdmin.cpp
+    LIBS flotanor_shell flotanor_registers_ui flotanor_output flotanor_output_ui flotanor_import_ui flotanor_options_ui flotanor_admin flotanor_data
          flotanor_support Qt6::Widgets
 )
 

@@ -12,8 +12,7 @@
 namespace IndividualReports {
 
 QString configPath() {
-    const QString own = TOVUtilities().dataDirectory() + QStringLiteral("/raporty.cfg");
-    return QFileInfo::exists(own) ? own : ReportList::defaultPath();
+    return ReportList::effectivePath();
 }
 
 QList<ReportEntry> load() {
@@ -23,7 +22,7 @@ QList<ReportEntry> load() {
 QStringList programFolders() {
     const QString program = QCoreApplication::applicationDirPath();
     return {
-        TOVUtilities().dataDirectory() + QStringLiteral("/include"),
+        TOVUtilities::defaultDataDirectory() + QStringLiteral("/include"),
         QDir::cleanPath(program + QStringLiteral("/../share/flotanor/include")),
         program + QStringLiteral("/include"),
     };

@@ -11,7 +11,7 @@ namespace LayoutFiles {
 QStringList searchPath() {
     const QString program = QCoreApplication::applicationDirPath();
     return {
-        TOVUtilities().dataDirectory() + QStringLiteral("/raporty"),
+        TOVUtilities::defaultDataDirectory() + QStringLiteral("/raporty"),
         QDir::cleanPath(program + QStringLiteral("/../share/flotanor/raporty")),
         program + QStringLiteral("/raporty"),
         QStringLiteral(":/raporty"),

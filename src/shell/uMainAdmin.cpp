@@ -1,10 +1,13 @@
-// The main window's part in the imports: the windows and the register shown afterwards.
+// The main window's part in the administration windows: the imports, the options; what
+// the main window shows after each.
 #include "admin/import/ImportWindow.h"
 #include "admin/import/uImportKoszty.h"
 #include "admin/import/uImportZuzycie.h"
+#include "admin/uOpcjeProgramu.h"
 #include "data/TmyDataBase.h"
 #include "shell/RegisterGrid.h"
 #include "shell/RegisterPage.h"
+#include "shell/ReportsPage.h"
 #include "shell/uMain.h"
 
 #include <QComboBox>
@@ -37,4 +40,13 @@ void TfMain::openImport(int kind) {
         m_db.setLpg(id, false);
     }
     showRegister(id);
+}
+
+void TfMain::openOptions() {
+    TfOpcjeProgramu options(m_config, m_settings, m_messages, {}, this);
+    options.exec();
+    // However it was closed: the reports start from the option again.
+    m_reports->setIssueDateShown(m_config.cbRapData);
+    m_reports->refresh();
+    showStartPage();
 }
