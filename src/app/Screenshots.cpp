@@ -1,6 +1,7 @@
 #include "app/Screenshots.h"
 
 #include "admin/import/uImportKoszty.h"
+#include "admin/uArchiwum.h"
 #include "admin/uOpcjeProgramu.h"
 #include "data/engine/DbQuery.h"
 #include "support/MessageService.h"
@@ -217,6 +218,9 @@ void saveScreenshots(TfMain& window, TmyDataBase& database, MessageService& mess
     TconfigPP defaults;
     TfOpcjeProgramu options(defaults, nullptr, messages, {}, &window);
     grabWidget(options, path(QStringLiteral("dialog-opcje")));
+    TfArchiwum archive(database, messages, &window);
+    archive.selectDirectory(directory);
+    grabWidget(archive, path(QStringLiteral("dialog-archiwum")));
     // "Drukuj" on the first cost: the report preview of its sheet.
     window.showRegister(RegisterId::Koszty);
     const ReportEngine::Result sheet = RecordPrintout::prepare(

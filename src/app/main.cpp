@@ -1,5 +1,6 @@
 #include "admin/ConfigPP.h"
 #include "admin/uAdministracjaBaza.h"
+#include "admin/uArchiwum.h"
 #include "admin/uUserzy.h"
 #include "app/FlotanorApplication.h"
 #include "app/Screenshots.h"
@@ -105,6 +106,16 @@ int main(int argc, char* argv[]) {
     QObject::connect(&window, &TfMain::databaseAdministrationRequested, &window, [&] {
         TfAdministracjaBaza administration(database, messages, &window);
         administration.exec();
+        window.rereadSession(session.userText());
+    });
+    // A restore brings the archive's rows, its users and rights among them.
+    QObject::connect(&window, &TfMain::archiveRequested, &window, [&] {
+        TfArchiwum archive(database, messages, &window);
+        archive.exec();
+        if (archive.restored()) {
+            session.reloadUser();
+            window.setRights(session.rights());
+        }
         window.rereadSession(session.userText());
     });
     // The users window may change the user's own description and rights.

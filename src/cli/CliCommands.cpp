@@ -1,6 +1,7 @@
 #include "cli/CliCommands.h"
 
 #include "admin/DatabaseAdmin.h"
+#include "cli/ArchiveCommands.h"
 #include "cli/ChartCommands.h"
 #include "cli/CliArguments.h"
 #include "cli/CliSupport.h"
@@ -273,7 +274,8 @@ namespace CliCommands {
 
 QString helpText() {
     return commandsText() + ReminderCommands::helpText() + PrintCommands::helpText() +
-           ChartCommands::helpText() + ImportCommands::helpText() + notesText();
+           ChartCommands::helpText() + ImportCommands::helpText() + ArchiveCommands::helpText() +
+           notesText();
 }
 
 int run(const QStringList& arguments) {
@@ -320,6 +322,8 @@ int run(const QStringList& arguments) {
     else if (command == QLatin1String("import-costs") ||
              command == QLatin1String("import-refuellings"))
         args = parse(ImportCommands::values(), ImportCommands::flags());
+    else if (command == QLatin1String("archive") || command == QLatin1String("restore"))
+        args = parse(ArchiveCommands::values(), ArchiveCommands::flags());
     else
         return fail(
             kUsage,
@@ -348,6 +352,10 @@ int run(const QStringList& arguments) {
         return ImportCommands::importCosts(args);
     if (command == QLatin1String("import-refuellings"))
         return ImportCommands::importRefuellings(args);
+    if (command == QLatin1String("archive"))
+        return ArchiveCommands::archive(args);
+    if (command == QLatin1String("restore"))
+        return ArchiveCommands::restore(args);
     if (command == QLatin1String("chart"))
         return ChartCommands::chart(args, rest);  // the words themselves: --series repeats
     return list(args);

@@ -47,6 +47,8 @@ MainMenus::MainMenus(QMainWindow* window) : QObject(window), m_window(window) {
         make("Uzytkownicy1", QStringLiteral("Zarządzanie użytkownikami"), {}, {}));
     m_administration->addAction(
         make("AdministracjaBaza1", QStringLiteral("Administracja bazą danych"), {}, {}));
+    m_administration->addAction(
+        make("ArchiwizacjaBazyDanych1", QStringLiteral("Archiwizacja bazy danych"), {}, {}));
     m_administration->addSeparator();
     m_administration->addAction(
         make("Importdanych1", QStringLiteral("Import kosztów z arkusza .CSV"), {}, {}));

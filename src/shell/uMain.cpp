@@ -139,6 +139,7 @@ void TfMain::createActions() {
         {"Zakoncz1", [this] { close(); }},
         {"Uzytkownicy1", [this] { emit usersRequested(); }},
         {"AdministracjaBaza1", [this] { emit databaseAdministrationRequested(); }},
+        {"ArchiwizacjaBazyDanych1", [this] { emit archiveRequested(); }},
         {"Opcje1", [this] { openOptions(); }},
         {"Importdanych1", [this] { openImport(0); }},
         {"Import1", [this] { openImport(1); }},

@@ -93,6 +93,8 @@ signals:
     void usersRequested();
     // "Administracja bazą danych": emptying and packing tables, the error log.
     void databaseAdministrationRequested();
+    // "Archiwizacja bazy danych": a restore replaces the company's data, users included.
+    void archiveRequested();
 
 protected:
     bool event(QEvent* event) override;
