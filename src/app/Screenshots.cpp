@@ -95,7 +95,7 @@ void grabImport(TmyDataBase& database, const QString& file) {
     ImportLayout layout = ImportLayout::defaults(ImportKind::Costs);
     layout.skipFirst = true;
     QString error;
-    layout.setColumnSpec(ImportKind::Costs,
+    layout.assignColumns(ImportKind::Costs,
                          QStringLiteral("DATA=1,NRREJ=2,RODZWYD=3,NRDOKUMENT=4,WARTNETTO=5,"
                                         "WARTVAT=6,WARTBRUTTO=7"),
                          &error);

@@ -35,7 +35,7 @@ int readLayout(const CliArguments& args, ImportKind kind, ImportLayout* layout) 
         *layout = *saved;
     } else {
         QString error;
-        if (!layout->setColumnSpec(kind, args.value(kColumns), &error))
+        if (!layout->assignColumns(kind, args.value(kColumns), &error))
             return fail(kUsage, error);
         const int fuelKind = ImportFields::indexOf(kind, QStringLiteral("PALIWO"));
         if (fuelKind >= 0 && layout->columns.value(fuelKind) > 0)

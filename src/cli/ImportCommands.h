@@ -8,9 +8,9 @@ class CliArguments;
 // register, with the verdict of every row on standard output.
 namespace ImportCommands {
 
-// import-costs LOCATION DIR FILE (--layout NAME | --columns SPEC) [options]
+// import-costs LOCATION DIR FILE (--layout NAME | --columns FIELDS) [options]
 int importCosts(const CliArguments& args);
-// import-refuellings LOCATION DIR REGISTER FILE (--layout NAME | --columns SPEC) [options]
+// import-refuellings LOCATION DIR REGISTER FILE (--layout NAME | --columns FIELDS) [options]
 int importRefuellings(const CliArguments& args);
 
 QStringList values();

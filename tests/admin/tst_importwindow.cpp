@@ -205,7 +205,7 @@ void TstImportWindow::costsVerifyImportSaveAndKeepState() {
         QCOMPARE(stored(costs), imported);
     }
     QCOMPARE(column(window, 8).value(1), u"Wiersz jest już w rejestrze"_qs);
-    QCOMPARE(ImportLayouts(layoutsPath(), ImportKind::Costs).last()->columnSpec(ImportKind::Costs),
+    QCOMPARE(ImportLayouts(layoutsPath(), ImportKind::Costs).last()->columnsText(ImportKind::Costs),
              u"DATA=1,NRREJ=2,RODZWYD=3,NAZWATOWAR=3,NRDOKUMENT=7,WARTNETTO=4,WARTVAT=5,"
              u"WARTBRUTTO=6"_qs);
 

@@ -218,7 +218,7 @@ void TstSheetImport::costs() {
     ImportLayout layout = ImportLayout::defaults(ImportKind::Costs);
     layout.skipFirst = true;
     QString error;
-    QVERIFY(layout.setColumnSpec(ImportKind::Costs,
+    QVERIFY(layout.assignColumns(ImportKind::Costs,
                                  "DATA=1,NRREJ=2,RODZWYD=3,NRDOKUMENT=4,WARTNETTO=5,WARTVAT=6,"
                                  "WARTBRUTTO=7,CZYVAT=8,ISFUEL=9,FUEL=10,CK=11,IDDROGOWA=12,"
                                  "RODZAJPLAT=13,IDKARTY=14,UWAGI=15",
@@ -288,15 +288,15 @@ void TstSheetImport::unassignedRequiredFieldFailsEveryRow() {
     import.setSheet(sheet("05-03-2026;WX 1234\n06-03-2026;\n", QLatin1Char(';')));
     ImportLayout layout = ImportLayout::defaults(ImportKind::Costs);
     QString error;
-    QVERIFY(layout.setColumnSpec(ImportKind::Costs, "NRREJ=2", &error));
+    QVERIFY(layout.assignColumns(ImportKind::Costs, "NRREJ=2", &error));
     QVERIFY(!import.verify(layout));
     QCOMPARE(import.verdicts().at(0).remark, QStringLiteral("Brak daty powstania kosztu"));
-    QVERIFY(layout.setColumnSpec(ImportKind::Costs, "DATA=1,NRREJ=2", &error));
+    QVERIFY(layout.assignColumns(ImportKind::Costs, "DATA=1,NRREJ=2", &error));
     QVERIFY(!import.verify(layout));
     QCOMPARE(verdictCells(import),
              (QList<QStringList>{{ImportVerdicts::ok(), {}},
                                  {ImportVerdicts::failed(), "Brak numeru rejestracyjnego"}}));
-    QVERIFY(!layout.setColumnSpec(ImportKind::Costs, "DATA=1,KOLOR=2", &error));
+    QVERIFY(!layout.assignColumns(ImportKind::Costs, "DATA=1,KOLOR=2", &error));
     QVERIFY(error.contains(QStringLiteral("KOLOR")));
 }
 
@@ -329,7 +329,7 @@ void TstSheetImport::refuellings() {
               QLatin1Char(';')));
     ImportLayout layout = ImportLayout::defaults(ImportKind::Refuellings);
     QString error;
-    QVERIFY(layout.setColumnSpec(ImportKind::Refuellings,
+    QVERIFY(layout.assignColumns(ImportKind::Refuellings,
                                  "DATA=1,NRREJ=2,PALIWO=3,LICZNIK=4,BAK=5,TANKOWANIE=6", &error));
     layout.fuelSource = ImportLayout::FuelSource::Column;
     layout.lpgText = QStringLiteral("LPG");

@@ -9,7 +9,7 @@ ImportLayout ImportLayout::defaults(ImportKind kind) {
     return layout;
 }
 
-QString ImportLayout::columnSpec(ImportKind kind) const {
+QString ImportLayout::columnsText(ImportKind kind) const {
     const QList<ImportField>& fields = ImportFields::of(kind);
     QStringList parts;
     for (int i = 0; i < fields.size() && i < columns.size(); ++i) {
@@ -19,10 +19,10 @@ QString ImportLayout::columnSpec(ImportKind kind) const {
     return parts.join(QLatin1Char(','));
 }
 
-bool ImportLayout::setColumnSpec(ImportKind kind, const QString& spec, QString* error) {
+bool ImportLayout::assignColumns(ImportKind kind, const QString& text, QString* error) {
     QList<int> assigned(ImportFields::of(kind).size(), 0);
     QList<bool> named(assigned.size(), false);
-    for (const QString& part : spec.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+    for (const QString& part : text.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
         const qsizetype equals = part.indexOf(QLatin1Char('='));
         const QString name = part.left(equals).trimmed();
         const int field = ImportFields::indexOf(kind, name);
@@ -147,7 +147,7 @@ std::optional<ImportLayout> ImportLayouts::read(const QString& s) const {
     layout.skipFirst = ini.readBool(s, kSkipFirst, false);
     layout.keepColumns = ini.readBool(s, kKeep, true);
     QString ignored;
-    layout.setColumnSpec(m_kind, ini.readString(s, kColumns), &ignored);
+    layout.assignColumns(m_kind, ini.readString(s, kColumns), &ignored);
     return layout;
 }
 
@@ -169,5 +169,5 @@ bool ImportLayouts::write(const QString& s, const ImportLayout& layout) {
            ini.writeInteger(s, kMerge, layout.mergeExistingDay) &&
            ini.writeInteger(s, kSkipFirst, layout.skipFirst) &&
            ini.writeInteger(s, kKeep, layout.keepColumns) &&
-           ini.writeString(s, kColumns, layout.columnSpec(m_kind));
+           ini.writeString(s, kColumns, layout.columnsText(m_kind));
 }

@@ -32,11 +32,11 @@ struct ImportLayout {
     static ImportLayout defaults(ImportKind kind);
 
     // "DATA=1,NRREJ=2,...": the assigned fields by name, in field order.
-    QString columnSpec(ImportKind kind) const;
-    // Assigns the columns of a spec (names in any letter case, columns from 1); every field
-    // the spec leaves out is unassigned. False, with the reason, for an unknown name, a
-    // field named twice or a column that is not a positive number.
-    bool setColumnSpec(ImportKind kind, const QString& spec, QString* error);
+    QString columnsText(ImportKind kind) const;
+    // Assigns the columns of a text such as "DATA=1,NRREJ=2" (names in any letter case,
+    // columns from 1); every field the text leaves out is unassigned. False, with the reason, for
+    // an unknown name, a field named twice or a column that is not a positive number.
+    bool assignColumns(ImportKind kind, const QString& text, QString* error);
 
     friend bool operator==(const ImportLayout&, const ImportLayout&) = default;
 };
