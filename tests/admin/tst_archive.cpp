@@ -619,8 +619,15 @@ void TstArchive::killedRestoreLeavesCompany() {
     }
     process.kill();
     QVERIFY(process.waitForFinished());
-    QVERIFY2(reached >= mark && reached < 1000, progress.right(200).constData());
-    QCOMPARE(process.exitStatus(), QProcess::CrashExit);
+    QVERIFY2(reached >= mark, progress.right(200).constData());
+    // On a loaded machine the restore may complete before the kill lands; that run shows
+    // nothing about a killed restore, so the case says so instead of failing.
+    progress += process.readAllStandardError();
+    auto last = line.globalMatch(QString::fromUtf8(progress));
+    while (last.hasNext())
+        reached = last.next().captured(1).toInt();
+    if (process.exitStatus() == QProcess::NormalExit || reached >= 1000)
+        QSKIP("the restore completed before it could be killed");
     QCOMPARE(fingerprint(location(), company), current);
 
     // What the killed restore left blocks nothing.
