@@ -85,6 +85,17 @@ MainMenus::MainMenus(QMainWindow* window) : QObject(window), m_window(window) {
     toolsMenu->addAction(make("sprawdzajTermin1", QStringLiteral("Sprawdź terminy"), {}, {}));
     toolsMenu->addAction(
         make("SprawdzMagazyn1", QStringLiteral("Sprawdź stany magazynowe"), {}, {}));
+    QMenu* addons = bar->addMenu(QStringLiteral("D&odatki"));
+    addons->setObjectName(QStringLiteral("Dodatki1"));
+    addons->addAction(make("instalujDodatki1", QStringLiteral("Zainstaluj dodatek"), {}, {}));
+    addons->addSeparator();
+    // The sixteen slots; each shows while its slot has a name.
+    for (int slot = 0; slot < 16; ++slot) {
+        QAction* tool = make(qPrintable(QStringLiteral("tool%1").arg(slot)), {}, {}, {});
+        tool->setVisible(false);
+        addons->addAction(tool);
+        m_addonActions << tool;
+    }
     bar->addMenu(QStringLiteral("Pomo&c"))
         ->addAction(make("PoradaDnia1", QStringLiteral("Porada dnia"), {}, {}));
 

@@ -23,6 +23,8 @@ public:
     const QList<QAction*>& recordActions() const { return m_recordActions; }  // Dodaj ... Kopiuj
     const QList<QAction*>& listActions() const { return m_listActions; }      // Podgląd ... Szukaj
     QMenu* administration() const { return m_administration; }
+    // tool0 .. tool15 of "Dodatki".
+    const QList<QAction*>& addonActions() const { return m_addonActions; }
     QMenu* reports() const { return m_reports; }
     // The "Widok" entry of a navigation group (entry -1) or of one of its entries.
     QAction* viewEntry(int group, int entry) const;
@@ -47,6 +49,7 @@ private:
     QList<QAction*> m_recordActions;
     QList<QAction*> m_listActions;
     QMenu* m_administration = nullptr;
+    QList<QAction*> m_addonActions;
     QMenu* m_reports = nullptr;
     QList<QList<QAction*>> m_viewEntries;  // per group: the group's own entry, then each entry
 };

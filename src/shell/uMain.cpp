@@ -141,6 +141,7 @@ void TfMain::createActions() {
         {"AdministracjaBaza1", [this] { emit databaseAdministrationRequested(); }},
         {"ArchiwizacjaBazyDanych1", [this] { emit archiveRequested(); }},
         {"Opcje1", [this] { openOptions(); }},
+        {"instalujDodatki1", [this] { installAddon(); }},
         {"Importdanych1", [this] { openImport(0); }},
         {"Import1", [this] { openImport(1); }},
         {"ImporttankowaniaKmMthzarkuszaCSV1", [this] { openImport(2); }},
@@ -157,6 +158,10 @@ void TfMain::createActions() {
     };
     for (const auto& [name, handler] : handlers)
         connect(action(QString::fromLatin1(name)), &QAction::triggered, this, handler);
+    for (int slot = 0; slot < m_menus->addonActions().size(); ++slot)
+        connect(m_menus->addonActions()[slot], &QAction::triggered, this,
+                [this, slot] { startAddon(slot); });
+    refreshAddonEntries();
     connect(m_menus, &MainMenus::groupChosen, this, &TfMain::groupClicked);
     connect(m_menus, &MainMenus::entryChosen, this, &TfMain::entryClicked);
     connect(m_menus, &MainMenus::reportPageChosen, this, [this](ReportPage page) {
@@ -268,6 +273,9 @@ void TfMain::setRights(const std::bitset<101>& rights) {
         action(QString::fromLatin1(checks))
             ->setEnabled(m_rights.test(StartupReminders::kChecksRight));
     action(QStringLiteral("Opcje1"))->setEnabled(m_rights.test(26));
+    action(QStringLiteral("instalujDodatki1"))->setEnabled(m_rights.test(30));
+    for (QAction* tool : m_menus->addonActions())
+        tool->setEnabled(m_rights.test(29));
     // An import writes into its register: it takes that register's write right too.
     const std::pair<const char*, RegisterId> imports[] = {
         {"Importdanych1", RegisterId::Koszty},

@@ -1,14 +1,19 @@
-// The main window's part in the administration windows: the imports, the options; what
-// the main window shows after each.
+// The main window's part in the administration windows (the imports, the options) and
+// in the add-ons; what the main window shows after each.
 #include "admin/import/ImportWindow.h"
 #include "admin/import/uImportKoszty.h"
 #include "admin/import/uImportZuzycie.h"
 #include "admin/uOpcjeProgramu.h"
+#include "data/ErrorLog.h"
 #include "data/TmyDataBase.h"
+#include "shell/MainMenus.h"
 #include "shell/RegisterGrid.h"
 #include "shell/RegisterPage.h"
 #include "shell/ReportsPage.h"
 #include "shell/uMain.h"
+#include "support/MessageService.h"
+#include "support/addons/AddonInstaller.h"
+#include "support/addons/AddonStarter.h"
 
 #include <QComboBox>
 
@@ -49,4 +54,56 @@ void TfMain::openOptions() {
     m_reports->setIssueDateShown(m_config.cbRapData);
     m_reports->refresh();
     showStartPage();
+}
+
+void TfMain::refreshAddonEntries() {
+    const QList<AddonMenuEntry> entries = AddonStarter::menuEntries(m_config);
+    const QList<QAction*>& actions = m_menus->addonActions();
+    for (const AddonMenuEntry& entry : entries) {
+        if (entry.slot < 0 || entry.slot >= actions.size())
+            continue;
+        actions[entry.slot]->setText(entry.caption);
+        actions[entry.slot]->setVisible(entry.visible);
+    }
+}
+
+void TfMain::installAddon() {
+    if (!m_messages.question(QStringLiteral("Instalacja dodatku"),
+                             QStringLiteral("Jeśli w tle uruchomiony jest jakikolwiek dodatek, "
+                                            "przerwij instalację, następnie zamknij dodatek i "
+                                            "ponownie wykonaj tą operację. Czy kontynuować "
+                                            "instalację?")))
+        return;
+    const QString package = m_messages.openFileName(QStringLiteral("Wskaż plik instalacyjny"),
+                                                    {QStringLiteral("Pliki instalacyjne (*.ppi)")});
+    if (package.isEmpty())
+        return;
+    DetachedLauncher launcher;
+    const AddonInstallResult result = AddonInstaller(launcher).install(
+        package, m_config, m_settings ? m_settings->path() : SettingsFile::defaultPath());
+    using Status = AddonInstallResult::Status;
+    switch (result.status) {
+        case Status::Installed:
+            refreshAddonEntries();
+            m_messages.information(QStringLiteral("Instalacja powiodła się"), result.comment);
+            break;
+        case Status::NotAPackage:
+            break;
+        case Status::SameVersion:
+        case Status::Refused:
+            m_messages.information(QStringLiteral("Błąd"), result.message);
+            break;
+        case Status::CopyFailed:
+            ErrorLog::append(result.message + QLatin1Char(' ') + result.detail);
+            m_messages.information(QStringLiteral("Błąd"), result.message);
+            break;
+    }
+}
+
+void TfMain::startAddon(int slot) {
+    // A program that does not start says nothing, as before; its reason goes to the log.
+    DetachedLauncher launcher;
+    QString error;
+    if (!AddonStarter(launcher).start(m_config, slot, &error))
+        ErrorLog::append(error);
 }
