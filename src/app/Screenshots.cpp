@@ -39,6 +39,7 @@
 #include "registers/uZuzycie.h"
 #include "shell/FilterBar.h"
 #include "shell/RegisterPage.h"
+#include "shell/uAbout.h"
 #include "shell/uMain.h"
 
 #include <QApplication>
@@ -218,6 +219,8 @@ void saveScreenshots(TfMain& window, TmyDataBase& database, MessageService& mess
     TconfigPP defaults;
     TfOpcjeProgramu options(defaults, nullptr, messages, {}, &window);
     grabWidget(options, path(QStringLiteral("dialog-opcje")));
+    TfAbout about(defaults, &window);
+    grabWidget(about, path(QStringLiteral("dialog-o-programie")));
     TfArchiwum archive(database, messages, &window);
     archive.selectDirectory(directory);
     grabWidget(archive, path(QStringLiteral("dialog-archiwum")));

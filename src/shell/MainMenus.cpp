@@ -96,8 +96,15 @@ MainMenus::MainMenus(QMainWindow* window) : QObject(window), m_window(window) {
         addons->addAction(tool);
         m_addonActions << tool;
     }
-    bar->addMenu(QStringLiteral("Pomo&c"))
-        ->addAction(make("PoradaDnia1", QStringLiteral("Porada dnia"), {}, {}));
+    QMenu* help = bar->addMenu(QStringLiteral("Pomo&c"));
+    help->addAction(make("Wiadomosci1", QStringLiteral("Pokaż najświeższe wiadomości"), {}, {}));
+    help->addAction(make("Aktualizacja1", QStringLiteral("Sprawdź aktualizację programu"), {}, {}));
+    help->addSeparator();
+    help->addAction(
+        make("PomocTechniczna1", QStringLiteral("Pomoc techniczna via Internet"), {}, {}));
+    help->addAction(make("PoradaDnia1", QStringLiteral("Porada dnia"), {}, {}));
+    help->addSeparator();
+    help->addAction(make("Oprogramie1", QStringLiteral("O prog&ramie"), {}, {}));
 
     QToolBar* tools = window->addToolBar(QStringLiteral("Narzędzia"));
     tools->setObjectName(QStringLiteral("ToolBar"));

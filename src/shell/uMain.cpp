@@ -25,16 +25,20 @@
 #include "shell/StartPage.h"
 #include "shell/StartupReminders.h"
 #include "shell/TextPanes.h"
+#include "shell/uAbout.h"
 #include "shell/uFiszka.h"
+#include "shell/uNews.h"
 #include "shell/uPoradaDnia.h"
 #include "support/MessageService.h"
 #include "support/OVUtilities.h"
+#include "support/news/SupportMail.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDate>
+#include <QDesktopServices>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -142,6 +146,11 @@ void TfMain::createActions() {
         {"ArchiwizacjaBazyDanych1", [this] { emit archiveRequested(); }},
         {"Opcje1", [this] { openOptions(); }},
         {"instalujDodatki1", [this] { installAddon(); }},
+        {"Wiadomosci1", [this] { TfNews(m_config, this).exec(); }},
+        {"Aktualizacja1", [this] { checkForUpdates(); }},
+        {"PomocTechniczna1",
+         [this] { QDesktopServices::openUrl(SupportMail::helpRequest(m_config.Email)); }},
+        {"Oprogramie1", [this] { TfAbout(m_config, this).exec(); }},
         {"Importdanych1", [this] { openImport(0); }},
         {"Import1", [this] { openImport(1); }},
         {"ImporttankowaniaKmMthzarkuszaCSV1", [this] { openImport(2); }},

@@ -121,6 +121,8 @@ private:
     void installAddon();
     void startAddon(int slot);
     void refreshAddonEntries();
+    // "Sprawdź aktualizację programu": new tips and addresses take effect at once.
+    void checkForUpdates();
     void logOff();
     void saveTextPanes();
 

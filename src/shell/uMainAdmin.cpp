@@ -11,7 +11,9 @@
 #include "shell/RegisterPage.h"
 #include "shell/ReportsPage.h"
 #include "shell/uMain.h"
+#include "shell/uNews.h"
 #include "support/MessageService.h"
+#include "support/OVUtilities.h"
 #include "support/addons/AddonInstaller.h"
 #include "support/addons/AddonStarter.h"
 
@@ -106,4 +108,21 @@ void TfMain::startAddon(int slot) {
     QString error;
     if (!AddonStarter(launcher).start(m_config, slot, &error))
         ErrorLog::append(error);
+}
+
+void TfMain::checkForUpdates() {
+    const QString settingsPath = m_settings ? m_settings->path() : SettingsFile::defaultPath();
+    TfAktualizacja update(m_config, settingsPath, TOVUtilities::defaultDataDirectory(), this);
+    update.exec();
+    if (update.tipsReplaced())
+        m_tips.loadFirstAvailable(TOVUtilities::defaultDataDirectory() +
+                                  QStringLiteral("/porady.dat"));
+    // A configuration update may have changed the addresses in the settings file.
+    const TconfigPP fresh = SettingsFile(settingsPath).load();
+    m_config.newsFileName = fresh.newsFileName;
+    m_config.newsURL = fresh.newsURL;
+    m_config.URLRaporty = fresh.URLRaporty;
+    m_config.URLOfertaRaporty = fresh.URLOfertaRaporty;
+    m_config.URLMain = fresh.URLMain;
+    m_config.Email = fresh.Email;
 }
