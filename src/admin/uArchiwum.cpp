@@ -69,6 +69,18 @@ QWidget* dateField(const QString& name, QLineEdit** edit) {
     return box;
 }
 
+// Names the labels of a form after the edits of their rows (a date's label stands before
+// the box holding its edit).
+void nameLabels(QFormLayout* form, std::initializer_list<QLineEdit*> edits) {
+    for (QLineEdit* edit : edits) {
+        QWidget* label = form->labelForField(edit);
+        if (!label)
+            label = form->labelForField(edit->parentWidget());
+        if (label)
+            label->setObjectName(edit->objectName() + QStringLiteral("Label"));
+    }
+}
+
 }  // namespace
 
 TfArchiwum::TfArchiwum(TmyDataBase& database, MessageService& messages, QWidget* parent)
@@ -109,6 +121,7 @@ TfArchiwum::TfArchiwum(TmyDataBase& database, MessageService& messages, QWidget*
     m_oNazwa->setMaxLength(ArchiveDescription::kNameBytes);
     foundForm->addRow(QStringLiteral("Nazwa"), m_oNazwa);
     foundForm->addRow(QStringLiteral("Data"), dateField(QStringLiteral("oData"), &m_oData));
+    nameLabels(foundForm, {m_oNazwa, m_oData});
     m_save = button(QStringLiteral("BZapiszOpis"), QStringLiteral("&Zapisz zmiany opisu"));
     m_delete = button(QStringLiteral("BUsun"), QStringLiteral("&Usuń archiwum"));
     m_restore = button(QStringLiteral("BOdtworz"), QStringLiteral("&Odtwórz dane z archiwum"));
@@ -125,6 +138,7 @@ TfArchiwum::TfArchiwum(TmyDataBase& database, MessageService& messages, QWidget*
     m_nNazwa->setMaxLength(ArchiveDescription::kNameBytes);
     createForm->addRow(QStringLiteral("Nazwa"), m_nNazwa);
     createForm->addRow(QStringLiteral("Data"), dateField(QStringLiteral("nData"), &m_nData));
+    nameLabels(createForm, {m_nNazwa, m_nData});
     m_nData->setText(QDate::currentDate().toString(kDateFormat));
     auto* make = button(QStringLiteral("BStworz"), QStringLiteral("Stwórz nowe &archiwum"));
     createForm->addRow(make);

@@ -47,6 +47,8 @@ TfLogin::TfLogin(TmyDataBase& database, MessageService& messages, QWidget* paren
     form->addRow(QStringLiteral("Firma"), m_companies);
     form->addRow(QStringLiteral("Użytkownik"), m_user);
     form->addRow(QStringLiteral("Hasło"), m_password);
+    for (QWidget* field : std::initializer_list<QWidget*>{m_companies, m_user, m_password})
+        form->labelForField(field)->setObjectName(field->objectName() + QStringLiteral("Label"));
 
     m_info = new QLabel(QStringLiteral("Nie poprawny login lub hasło"));
     m_info->setObjectName(QStringLiteral("info"));

@@ -228,7 +228,9 @@ QWidget* TfOpcjeProgramu::buildCheckPage(const char* name, int leftPlace, int ri
                                          int numbersPlace) {
     QWidget* widget = page(name);
     auto* layout = new QVBoxLayout(widget);
-    layout->addWidget(new QLabel(QStringLiteral("Sprawdzaj:")));
+    auto* heading = new QLabel(QStringLiteral("Sprawdzaj:"));
+    heading->setObjectName(widget->objectName() + QStringLiteral("Label"));
+    layout->addWidget(heading);
     auto* columns = new QHBoxLayout;
     auto* left = new QVBoxLayout;
     auto* right = new QVBoxLayout;
@@ -257,12 +259,16 @@ QWidget* TfOpcjeProgramu::buildCheckPage(const char* name, int leftPlace, int ri
         edit->setValidator(validator);
         edit->setMaximumWidth(100);
         const QString caption = QString::fromUtf8(number.caption);
-        numbers->addWidget(new QLabel(caption), row, 0);
+        auto* label = new QLabel(caption);
+        label->setObjectName(edit->objectName() + QStringLiteral("Label"));
+        numbers->addWidget(label, row, 0);
         numbers->addWidget(edit, row, 1);
         ++row;
         m_numbers.append({edit, caption.trimmed(), number.maximum, number.member});
     }
-    numbers->addWidget(new QLabel(kNoLimit), row, 0, 1, 2);
+    auto* noLimit = new QLabel(kNoLimit);
+    noLimit->setObjectName(widget->objectName() + QStringLiteral("UwagaLabel"));
+    numbers->addWidget(noLimit, row, 0, 1, 2);
     numbers->setColumnStretch(2, 1);
     layout->addLayout(numbers);
     layout->addStretch(1);
@@ -280,19 +286,25 @@ QWidget* TfOpcjeProgramu::buildReportsPage() {
 QWidget* TfOpcjeProgramu::buildIndividualReportsPage() {
     QWidget* widget = page("RaportyPrywatneTab");
     auto* layout = new QVBoxLayout(widget);
-    layout->addWidget(wrapped(QStringLiteral(
+    QLabel* explanation = wrapped(QStringLiteral(
         "Aby dodać do programu nowy raport indywidualny dostarczony przez producenta dopisz "
         "poniżej nową linię tekstu podając w niej nazwę pliku i po przecinku nazwę raportu. "
-        "Ważne by zapis o pojedynczym raporcie znajdował się w jednej linii.")));
-    layout->addWidget(wrapped(
+        "Ważne by zapis o pojedynczym raporcie znajdował się w jednej linii."));
+    explanation->setObjectName(QStringLiteral("opisRaportowLabel"));
+    layout->addWidget(explanation);
+    QLabel* exampleCaption = wrapped(
         QStringLiteral("Przykład: aby dodać w programie dwa raporty należy dokonać zapisu jak "
-                       "poniżej:")));
+                       "poniżej:"));
+    exampleCaption->setObjectName(QStringLiteral("przykladLabel"));
+    layout->addWidget(exampleCaption);
     auto* example = new QFrame;
     example->setFrameShape(QFrame::Box);
     auto* exampleLayout = new QVBoxLayout(example);
+    int exampleLine = 0;
     for (const QString& line : {QStringLiteral("Raport1.exe , Raport pierwszy"),
                                 QStringLiteral("Raport2.exe , Raport drugi")}) {
         auto* label = new QLabel(line);
+        label->setObjectName(QStringLiteral("przyklad%1Label").arg(++exampleLine));
         label->setStyleSheet(QStringLiteral("font-weight: bold;"));
         exampleLayout->addWidget(label);
     }

@@ -53,6 +53,8 @@ TfUserEdit::TfUserEdit(MessageService& messages, QWidget* parent)
     form->addRow(QStringLiteral("Hasło"), m_password);
     form->addRow(QStringLiteral("Powtórka hasła"), m_repeat);
     form->addRow(QStringLiteral("Opis"), m_description);
+    for (QLineEdit* edit : {m_name, m_password, m_repeat, m_description})
+        form->labelForField(edit)->setObjectName(edit->objectName() + QStringLiteral("Label"));
 
     auto* buttons = new QDialogButtonBox;
     m_save = buttons->addButton(QStringLiteral("&Zapisz"), QDialogButtonBox::AcceptRole);

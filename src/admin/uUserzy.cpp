@@ -115,7 +115,9 @@ void TfUserzy::buildUsersPage(QWidget* page) {
 void TfUserzy::buildRightsPage(QWidget* page) {
     auto* layout = new QVBoxLayout(page);
     auto* chooser = new QHBoxLayout;
-    chooser->addWidget(new QLabel(QStringLiteral("Uprawnienia dla:")));
+    auto* userLabel = new QLabel(QStringLiteral("Uprawnienia dla:"));
+    userLabel->setObjectName(QStringLiteral("UserIDLabel"));
+    chooser->addWidget(userLabel);
     m_userChoice = new QComboBox;
     m_userChoice->setObjectName(QStringLiteral("UserID"));
     chooser->addWidget(m_userChoice, 1);
@@ -128,9 +130,17 @@ void TfUserzy::buildRightsPage(QWidget* page) {
     // The rows come from the rights table: one row per title, its rights in their columns.
     auto* grid = new QGridLayout;
     const int readColumn = 1;
-    grid->addWidget(new QLabel(RightsTable::columnTitle(RightColumn::Read)), 0, readColumn);
-    grid->addWidget(new QLabel(RightsTable::columnTitle(RightColumn::Write)), 0, readColumn + 1);
-    grid->addWidget(new QLabel(RightsTable::columnTitle(RightColumn::Access)), 0, readColumn + 2);
+    const struct {
+        RightColumn column;
+        const char* name;
+    } titles[] = {{RightColumn::Read, "OdczytLabel"},
+                  {RightColumn::Write, "ZapisLabel"},
+                  {RightColumn::Access, "DostepLabel"}};
+    for (int i = 0; i < 3; ++i) {
+        auto* title = new QLabel(RightsTable::columnTitle(titles[i].column));
+        title->setObjectName(QString::fromLatin1(titles[i].name));
+        grid->addWidget(title, 0, readColumn + i);
+    }
     int row = 0;
     QString lastTitle;
     QLabel* lastLabel = nullptr;
@@ -150,6 +160,8 @@ void TfUserzy::buildRightsPage(QWidget* page) {
             ++row;
             lastTitle = def.row;
             lastLabel = new QLabel(def.row);
+            // Named after the row's first check box.
+            lastLabel->setObjectName(box->objectName() + QStringLiteral("Label"));
             grid->addWidget(lastLabel, row, 0);
         }
         const int column = def.column == RightColumn::Read    ? readColumn

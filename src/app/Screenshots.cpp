@@ -41,11 +41,14 @@
 #include "shell/RegisterPage.h"
 #include "shell/uAbout.h"
 #include "shell/uMain.h"
+#include "shell/uQuestionForm.h"
+#include "support/translation/TResourceTranslator.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -221,6 +224,16 @@ void saveScreenshots(TfMain& window, TmyDataBase& database, MessageService& mess
     grabWidget(options, path(QStringLiteral("dialog-opcje")));
     TfAbout about(defaults, &window);
     grabWidget(about, path(QStringLiteral("dialog-o-programie")));
+    // A question as the program asks it, and Qt's own file dialog beside the program's.
+    TquestionForm question(tx(QStringLiteral("Pytanie")),
+                           tx(QStringLiteral("Czy napewno usunąć zaznaczoną pozycję?")), &window);
+    grabWidget(question, path(QStringLiteral("komunikat")));
+    QFileDialog files(&window, tx(QStringLiteral("Zapisz arkusz CSV")), directory);
+    files.setOption(QFileDialog::DontUseNativeDialog);
+    files.setAcceptMode(QFileDialog::AcceptSave);
+    files.setNameFilters({tx(QStringLiteral("Arkusz CSV (*.csv)"))});
+    files.resize(760, 460);
+    grabWidget(files, path(QStringLiteral("dialog-pliku")));
     TfArchiwum archive(database, messages, &window);
     archive.selectDirectory(directory);
     grabWidget(archive, path(QStringLiteral("dialog-archiwum")));

@@ -3,11 +3,14 @@
 #include "admin/uArchiwum.h"
 #include "admin/uUserzy.h"
 #include "app/FlotanorApplication.h"
+#include "app/LanguageFileGenerator.h"
+#include "app/ProgramLanguage.h"
 #include "app/Screenshots.h"
 #include "app/Session.h"
 #include "data/TmyDataBase.h"
 #include "shell/SingleInstance.h"
 #include "shell/WidgetMessageService.h"
+#include "shell/WindowTranslation.h"
 #include "shell/uMain.h"
 #include "shell/uSplash.h"
 #include "support/OVUtilities.h"
@@ -15,6 +18,7 @@
 #include "registers/RegisterEditorsInstall.h"
 
 #include <QCommandLineParser>
+#include <QDebug>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -23,12 +27,13 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Flotanor "));
     QApplication::setApplicationDisplayName(QStringLiteral("Flotanor"));
     const QStringList arguments = QApplication::arguments();
+    const ProgramLanguage language(app, TOVUtilities::defaultDataDirectory());
 
     // One copy per computer, unless the first argument allows more.
     SingleInstance instance(TOVUtilities::defaultDataDirectory());
     if (arguments.value(1) != QLatin1String("ENABLEMULTIRUN") && !instance.acquire()) {
-        QMessageBox::information(nullptr, QStringLiteral("Informacja"),
-                                 SingleInstance::refusedMessage());
+        QMessageBox::information(nullptr, tx(QStringLiteral("Informacja")),
+                                 tx(SingleInstance::refusedMessage()));
         return 0;
     }
 
@@ -47,6 +52,10 @@ int main(int argc, char* argv[]) {
         {QStringLiteral("screenshots"),
          QStringLiteral("Zapisuje obrazy okna z każdą stroną do katalogu i kończy pracę."),
          QStringLiteral("KATALOG")});
+    parser.addOption(
+        {QStringLiteral("generate-language-file"),
+         QStringLiteral("Zapisuje teksty okien i raportów do pliku języka i kończy pracę."),
+         QStringLiteral("PLIK")});
     parser.process(app);
 
     TfSplash splash;
@@ -63,7 +72,9 @@ int main(int argc, char* argv[]) {
     session.setLocationOption(parser.value(QStringLiteral("location")));
     session.setCompanyOption(parser.value(QStringLiteral("company")));
     splash.hide();
-    const QString shots = parser.value(QStringLiteral("screenshots"));
+    const QString generated = parser.value(QStringLiteral("generate-language-file"));
+    const QString shots =
+        generated.isEmpty() ? parser.value(QStringLiteral("screenshots")) : generated;
     if (!(shots.isEmpty() ? session.logIn() : session.openAsSupervisor()))
         return 1;
     settingsFile.save(config);
@@ -81,6 +92,15 @@ int main(int argc, char* argv[]) {
     window.startSession(session.companyName(), session.userText());
     window.setCredentials(session.userName(), session.password());
     window.show();
+    if (!generated.isEmpty()) {
+        window.hide();
+        const GeneratedLanguageFile result =
+            generateLanguageFile(window, database, messages, generated);
+        // Listed so that every control gets a name the file can use.
+        for (const QString& control : result.unnamed)
+            qWarning().noquote() << QStringLiteral("bez nazwy:") << control;
+        return result.written ? 0 : 1;
+    }
     if (!shots.isEmpty()) {
         QTimer::singleShot(300, &window,
                            [&] { saveScreenshots(window, database, messages, shots); });
@@ -99,6 +119,7 @@ int main(int argc, char* argv[]) {
         window.setRights(session.rights());
         window.startSession(session.companyName(), session.userText());
         window.setCredentials(session.userName(), session.password());
+        language.windows().retranslate(window);
         window.show();
         QTimer::singleShot(0, &window, &TfMain::runStartupReminders);
     });

@@ -1,5 +1,7 @@
 #include "data/ListModel.h"
 
+#include "support/translation/TResourceTranslator.h"
+
 ListModel::ListModel(RegisterId id, QObject* parent)
     : QAbstractTableModel(parent), m_id(id), m_table(std::make_shared<ListTable>()) {
     for (const GridColumn& column : descriptor().columns) {
@@ -88,7 +90,7 @@ QVariant ListModel::data(const QModelIndex& index, int role) const {
 QVariant ListModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    return m_titles.value(section);
+    return tx(m_titles.value(section));
 }
 
 QList<QStringList> ListModel::sheet() const {

@@ -11,10 +11,9 @@ ReportEngine::Result prepare(TmyDataBase& database, const ListModel& model, int 
     const RecordSheetText sheet = RecordSheet(database, context.translate).build(model, row);
     context.subject = sheet.title;
     context.body = sheet.text();
-    const auto translate = context.translate;
     TDMRaporty module({VariableSet::RecordPrintout, ReportVariant::WholeRegister},
                       std::move(context));
-    return ReportEngine::prepare(layoutName(), &module, module, translate);
+    return ReportEngine::prepare(layoutName(), &module, module);
 }
 
 ReportContext currentContext(TmyDataBase& database, const QString& companyName,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/translation/TResourceTranslator.h"
+
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -35,7 +37,7 @@ public:
     RecordSheetText build(const ListModel& model, int row) const;
 
 private:
-    QString tr(const QString& text) const { return m_translate ? m_translate(text) : text; }
+    QString tr(const QString& text) const { return m_translate ? m_translate(text) : tx(text); }
 
     TmyDataBase& m_db;
     Translate m_translate;

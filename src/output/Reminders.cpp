@@ -5,6 +5,7 @@
 #include "data/engine/DbQuery.h"
 #include "data/engine/PolishCollation.h"
 #include "data/engine/SqlTemplate.h"
+#include "support/translation/TResourceTranslator.h"
 
 #include <QHash>
 #include <algorithm>
@@ -218,7 +219,7 @@ void Reminders::setTranslator(std::function<QString(const QString&)> translate) 
 
 QString Reminders::tr(const char* label) const {
     const QString text = QString::fromUtf8(label);
-    return m_translate ? m_translate(text) : text;
+    return m_translate ? m_translate(text) : tx(text);
 }
 
 QString Reminders::date(qint64 yyyymmdd) const {

@@ -5,6 +5,7 @@
 #include "data/TmyDataBase.h"
 #include "data/engine/DbQuery.h"
 #include "support/AmountInWords.h"
+#include "support/translation/TResourceTranslator.h"
 
 #include <QLocale>
 #include <cmath>
@@ -266,7 +267,7 @@ void YearlySummaryReport::next() {
 }
 
 QString YearlySummaryReport::word(const QString& polish) const {
-    return m_options.translate ? m_options.translate(polish) : polish;
+    return m_options.translate ? m_options.translate(polish) : tx(polish);
 }
 
 QString YearlySummaryReport::value(const QString& name) {
@@ -331,7 +332,7 @@ InternalDocumentReport::InternalDocumentReport(const YearlySummary& summary, int
       m_translate(std::move(translate)) {}
 
 QString InternalDocumentReport::word(const QString& polish) const {
-    return m_translate ? m_translate(polish) : polish;
+    return m_translate ? m_translate(polish) : tx(polish);
 }
 
 QString InternalDocumentReport::value(const QString& name) {

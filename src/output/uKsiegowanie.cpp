@@ -60,6 +60,13 @@ QLabel* valueLabel(const QString& name) {
     return label;
 }
 
+// A caption before a field, named after the field so that the language file reaches it.
+QLabel* caption(const QString& text, const QString& field) {
+    auto* label = new QLabel(text);
+    label->setObjectName(field + QStringLiteral("Label"));
+    return label;
+}
+
 }  // namespace
 
 TfKsiegowanie::TfKsiegowanie(TmyDataBase& database, MessageService& messages,
@@ -74,15 +81,16 @@ TfKsiegowanie::TfKsiegowanie(TmyDataBase& database, MessageService& messages,
     m_capacity = valueLabel(QStringLiteral("lPojemnosc"));
     m_owner = valueLabel(QStringLiteral("lWlasciciel"));
     m_company = valueLabel(QStringLiteral("lFirma"));
-    header->addWidget(new QLabel(QStringLiteral("Rok:")), 0, 0);
+    header->addWidget(caption(QStringLiteral("Rok:"), QStringLiteral("lRok")), 0, 0);
     header->addWidget(m_year, 0, 1);
-    header->addWidget(new QLabel(QStringLiteral("Pojazd:")), 0, 2);
+    header->addWidget(caption(QStringLiteral("Pojazd:"), QStringLiteral("lPojazd")), 0, 2);
     header->addWidget(m_vehicle, 0, 3);
-    header->addWidget(new QLabel(QStringLiteral("Pojemność silnika:")), 1, 0);
+    header->addWidget(caption(QStringLiteral("Pojemność silnika:"), QStringLiteral("lPojemnosc")),
+                      1, 0);
     header->addWidget(m_capacity, 1, 1);
-    header->addWidget(new QLabel(QStringLiteral("Właściciel:")), 1, 2);
+    header->addWidget(caption(QStringLiteral("Właściciel:"), QStringLiteral("lWlasciciel")), 1, 2);
     header->addWidget(m_owner, 1, 3);
-    header->addWidget(new QLabel(QStringLiteral("Firma:")), 2, 0);
+    header->addWidget(caption(QStringLiteral("Firma:"), QStringLiteral("lFirma")), 2, 0);
     header->addWidget(m_company, 2, 1, 1, 3);
     header->setHorizontalSpacing(12);
     header->setColumnMinimumWidth(1, 120);
@@ -111,6 +119,7 @@ TfKsiegowanie::TfKsiegowanie(TmyDataBase& database, MessageService& messages,
     auto* totals = new QHBoxLayout;
     totals->setSpacing(0);
     auto* sumLabel = new QLabel(QStringLiteral("Razem: "));
+    sumLabel->setObjectName(QStringLiteral("Suma1Label"));
     sumLabel->setFixedWidth(kMonthWidth + m_table->frameWidth());
     sumLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     totals->addWidget(sumLabel);
@@ -152,10 +161,11 @@ TfKsiegowanie::TfKsiegowanie(TmyDataBase& database, MessageService& messages,
     documentRow->addWidget(document);
     documentRow->addWidget(m_month);
     documentRow->addSpacing(12);
-    documentRow->addWidget(new QLabel(QStringLiteral("Numer dowodu:")));
+    documentRow->addWidget(caption(QStringLiteral("Numer dowodu:"), QStringLiteral("nrDowodu")));
     documentRow->addWidget(m_number, 1);
     documentRow->addSpacing(12);
-    documentRow->addWidget(new QLabel(QStringLiteral("Data wystawienia DW:")));
+    documentRow->addWidget(
+        caption(QStringLiteral("Data wystawienia DW:"), QStringLiteral("dataRap")));
     documentRow->addWidget(m_issueDate);
 
     auto* buttons = new QHBoxLayout;
@@ -224,8 +234,7 @@ void TfKsiegowanie::preview(const ReportEngine::Result& result) {
 
 void TfKsiegowanie::SBZestawienieClick() {
     YearlySummaryReport report(m_summary, m_options);
-    preview(ReportEngine::prepare(YearlySummaryReport::layoutName(), &report, report,
-                                  m_options.translate));
+    preview(ReportEngine::prepare(YearlySummaryReport::layoutName(), &report, report));
 }
 
 void TfKsiegowanie::SBDowodClick() {
@@ -242,8 +251,7 @@ void TfKsiegowanie::SBDowodClick() {
     InternalDocumentReport report(m_summary, month, *company, m_number->text().trimmed(),
                                   DisplayFormat().date(m_issueDate->dateNumber()),
                                   m_options.translate);
-    preview(ReportEngine::prepare(InternalDocumentReport::layoutName(), nullptr, report,
-                                  m_options.translate));
+    preview(ReportEngine::prepare(InternalDocumentReport::layoutName(), nullptr, report));
 }
 
 void TfKsiegowanie::SBcsvClick() {

@@ -13,6 +13,7 @@ LookupField::LookupField(const QString& objectName, const QString& clearHint, bo
     layout->setSpacing(2);
     m_combo = new QComboBox;
     m_combo->setObjectName(objectName);
+    m_combo->setProperty("dataItems", true);  // records of a dictionary
     m_combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_combo->setMinimumContentsLength(18);
     layout->addWidget(m_combo, 1);

@@ -117,9 +117,25 @@ bool RecordDialog::refuse(const QString& message, QWidget* field) {
     return false;
 }
 
+// The name of the control a form row is about: the edit of a date or lookup panel, or the
+// first control of a field with buttons beside it.
+static QString fieldName(const QWidget* field) {
+    QString name = field->objectName();
+    if (name.isEmpty()) {
+        const auto* inner = field->findChild<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+        return inner ? fieldName(inner) : QString();
+    }
+    if (name.endsWith(QLatin1String("Panel")))
+        name.chop(5);
+    return name;
+}
+
 void RecordDialog::addRow(int row, int column, const QString& label, QWidget* field,
                           const QString& unit, int span) {
+    const QString name = fieldName(field);
     auto* caption = new QLabel(label);
+    if (!name.isEmpty())
+        caption->setObjectName(name + QStringLiteral("Label"));
     caption->setBuddy(field);
     m_form->addWidget(caption, row, column * 3, Qt::AlignRight | Qt::AlignVCenter);
     if (unit.isEmpty()) {
@@ -130,7 +146,10 @@ void RecordDialog::addRow(int row, int column, const QString& label, QWidget* fi
     auto* line = new QHBoxLayout(box);
     line->setContentsMargins(0, 0, 0, 0);
     line->addWidget(field, 1);
-    line->addWidget(new QLabel(unit));
+    auto* unitLabel = new QLabel(unit);
+    if (!name.isEmpty())
+        unitLabel->setObjectName(name + QStringLiteral("UnitLabel"));
+    line->addWidget(unitLabel);
     m_form->addWidget(box, row, column * 3 + 1, 1, span * 3 - 1);
 }
 

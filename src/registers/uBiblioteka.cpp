@@ -94,6 +94,7 @@ TfBiblioteka::TfBiblioteka(TmyDataBase& database, MessageService& messages, bool
     for (const LibraryDictionary& d : LibraryDictionaries::all())
         m_chooser->addItem(d.name, d.code);
     auto* caption = new QLabel(QStringLiteral("Wybierz słownik"));
+    caption->setObjectName(QStringLiteral("CBSlownikLabel"));
     caption->setBuddy(m_chooser);
     top->addWidget(caption);
     top->addWidget(m_chooser, 1);

@@ -26,6 +26,7 @@ LibraryDictionary entry(const char* code, const char* name, QStringList columns,
 void placeRow(QGridLayout* form, int row, const QString& caption, QWidget* field,
               const QString& unit = {}) {
     auto* label = new QLabel(caption);
+    label->setObjectName(field->objectName() + QStringLiteral("Label"));
     label->setBuddy(field);
     form->addWidget(label, row, 0, Qt::AlignRight | Qt::AlignVCenter);
     if (unit.isEmpty()) {

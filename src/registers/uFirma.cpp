@@ -52,6 +52,7 @@ TfFirma::TfFirma(MessageService& messages, QWidget* parent)
         m_fields.append({column, edit});
     }
     auto* letters = new QLabel(QStringLiteral("Adres korespondencyjny:"));
+    letters->setObjectName(QStringLiteral("adresKorespondencyjnyLabel"));
     QFont font = letters->font();
     font.setBold(true);
     letters->setFont(font);

@@ -85,6 +85,7 @@ TfKDrogowe::TfKDrogowe(TmyDataBase& database, MessageService& messages, QWidget*
     addRow(row++, 0, QStringLiteral("Kierowca"), m_driver);
     auto* note =
         new QLabel(QStringLiteral("Jeśli brakuje kierowcy, dopisz go w kartotece osobowej"));
+    note->setObjectName(QStringLiteral("brakKierowcyLabel"));
     note->setStyleSheet(QStringLiteral("color: #555;"));
     form()->addWidget(note, row++, 1, 1, 5);
     addRow(row++, 0, QStringLiteral("Cel wyjazdu"), purpose, {}, 2);

@@ -127,10 +127,12 @@ TfKoszty::TfKoszty(TmyDataBase& database, MessageService& messages, QWidget* par
     addRow(row, 0, QStringLiteral("Wartość netto"), m_net);
     auto* note =
         new QLabel(QStringLiteral("Jeśli brakuje kierowcy, dopisz go w kartotece osobowej"));
+    note->setObjectName(QStringLiteral("brakKierowcyLabel"));
     note->setStyleSheet(QStringLiteral("color: #555;"));
     form()->addWidget(note, row++, 4, 1, 2);
     addRow(row, 0, QStringLiteral("Stawka VAT"), m_rate);
     auto* document = new QLabel(QStringLiteral("Dokument kosztowy:"));
+    document->setObjectName(QStringLiteral("dokumentKosztowyLabel"));
     QFont bold = document->font();
     bold.setBold(true);
     document->setFont(bold);

@@ -68,6 +68,7 @@ TfNaprawy::TfNaprawy(TmyDataBase& database, MessageService& messages, QWidget* p
     addRow(row++, 0, QStringLiteral("Kierowca"), m_driver);
     auto* note =
         new QLabel(QStringLiteral("Jeśli brakuje kierowcy, dopisz go w kartotece osobowej"));
+    note->setObjectName(QStringLiteral("brakKierowcyLabel"));
     note->setStyleSheet(QStringLiteral("color: #555;"));
     form()->addWidget(note, row++, 1, 1, 2);
     addRow(row++, 0, QStringLiteral("Inne"), m_remarks, {}, 2);

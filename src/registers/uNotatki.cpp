@@ -54,8 +54,10 @@ TfNotatki::TfNotatki(NotesBook& notes, MessageService& messages, bool askBeforeD
 
     auto* top = new QGridLayout;
     auto* dateCaption = new QLabel(QStringLiteral("Termin notatki:"));
+    dateCaption->setObjectName(QStringLiteral("terminLabel"));
     dateCaption->setBuddy(m_date->edit());
     auto* numberCaption = new QLabel(QStringLiteral("Numer notatki:"));
+    numberCaption->setObjectName(QStringLiteral("numerNotatkiLabel"));
     numberCaption->setBuddy(m_number);
     top->addWidget(dateCaption, 0, 0);
     top->addWidget(m_date, 0, 1);

@@ -74,9 +74,13 @@ TfPojazdy::TfPojazdy(TmyDataBase& database, MessageService& messages, const QStr
     auto* normLine = new QHBoxLayout(norm);
     normLine->setContentsMargins(0, 0, 0, 0);
     normLine->addWidget(m_normFrom);
-    normLine->addWidget(new QLabel(QStringLiteral("do")));
+    auto* normToLabel = new QLabel(QStringLiteral("do"));
+    normToLabel->setObjectName(QStringLiteral("fNORMADOLabel"));
+    normLine->addWidget(normToLabel);
     normLine->addWidget(m_normTo);
-    normLine->addWidget(new QLabel(QStringLiteral("litrów")));
+    auto* normUnitLabel = new QLabel(QStringLiteral("litrów"));
+    normUnitLabel->setObjectName(QStringLiteral("fNORMADOUnitLabel"));
+    normLine->addWidget(normUnitLabel);
 
     int row = 0;
     addRow(row, 0, QStringLiteral("Numer rejestracyjny"), m_registration);
@@ -109,6 +113,7 @@ TfPojazdy::TfPojazdy(TmyDataBase& database, MessageService& messages, const QStr
     addRow(row++, 1, QStringLiteral("Kierowca"), m_driver);
     auto* note =
         new QLabel(QStringLiteral("Jeśli brakuje kierowcy, dopisz go w kartotece osobowej"));
+    note->setObjectName(QStringLiteral("brakKierowcyLabel"));
     note->setStyleSheet(QStringLiteral("color: #555;"));
     form()->addWidget(note, row++, 4, 1, 2);
     addRow(row++, 0, QStringLiteral("Inne"), m_remarks, {}, 2);

@@ -31,6 +31,7 @@ TfShowNotatka::TfShowNotatka(TmyDataBase& database, MessageService& messages, bo
 
     auto* numberLine = new QHBoxLayout;
     auto* caption = new QLabel(QStringLiteral("Numer notatki:"));
+    caption->setObjectName(QStringLiteral("numerNotatkiLabel"));
     m_number = new QLineEdit;
     m_number->setObjectName(QStringLiteral("ilosc_n"));
     m_number->setReadOnly(true);

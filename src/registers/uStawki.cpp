@@ -66,9 +66,12 @@ TfStawki::TfStawki(TmyDataBase& database, MessageService& messages, QWidget* par
                    messages, parent),
       m_db(database) {
     m_from = dateField(QStringLiteral("FDataOd"));
-    form()->addWidget(new QLabel(QStringLiteral("Od kiedy obowiązują stawki")), 0, 0, 1, 2);
+    auto* fromLabel = new QLabel(QStringLiteral("Od kiedy obowiązują stawki"));
+    fromLabel->setObjectName(QStringLiteral("FDataOdLabel"));
+    form()->addWidget(fromLabel, 0, 0, 1, 2);
     form()->addWidget(m_from, 0, 2, 1, 4);
     auto* heading = new QLabel(QStringLiteral("Stawki w PLN w zależności od rodzaju pojazdu:"));
+    heading->setObjectName(QStringLiteral("naglowekStawekLabel"));
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
@@ -87,7 +90,9 @@ TfStawki::TfStawki(TmyDataBase& database, MessageService& messages, QWidget* par
         const int column = (i / 10) * 3;
         form()->addWidget(label, row, column, Qt::AlignRight | Qt::AlignVCenter);
         form()->addWidget(rate, row, column + 1);
-        form()->addWidget(new QLabel(QStringLiteral("PLN")), row, column + 2);
+        auto* unitLabel = new QLabel(QStringLiteral("PLN"));
+        unitLabel->setObjectName(controlName(kind) + QStringLiteral("UnitLabel"));
+        form()->addWidget(unitLabel, row, column + 2);
         m_rates << rate;
         m_labels << label;
     }

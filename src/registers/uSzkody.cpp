@@ -49,6 +49,7 @@ TfSzkody::TfSzkody(TmyDataBase& database, MessageService& messages, QWidget* par
     addRow(row++, 1, QStringLiteral("Kierowca"), m_driver);
     auto* note =
         new QLabel(QStringLiteral("Jeśli brakuje kierowcy, dopisz go w kartotece osobowej"));
+    note->setObjectName(QStringLiteral("brakKierowcyLabel"));
     note->setStyleSheet(QStringLiteral("color: #555;"));
     form()->addWidget(note, row++, 4, 1, 2);
     addRow(row++, 0, QStringLiteral("Opis zdarzenia"), m_description, {}, 2);

@@ -84,9 +84,10 @@ QWidget* ChartSubPage::controls() {
     grid->setColumnStretch(1, 1);
     int line = 0;
 
-    grid->addWidget(new QLabel(m_setup.monthList ? QStringLiteral("Dane z okresu:")
-                                                 : QStringLiteral("Dane w roku:")),
-                    line++, 0, 1, 2);
+    auto* periodLabel = new QLabel(m_setup.monthList ? QStringLiteral("Dane z okresu:")
+                                                     : QStringLiteral("Dane w roku:"));
+    periodLabel->setObjectName(m_setup.periodPrefix + QStringLiteral("RokLabel"));
+    grid->addWidget(periodLabel, line++, 0, 1, 2);
     auto* period = new QHBoxLayout;
     m_year = new QComboBox;
     m_year->setObjectName(m_setup.periodPrefix + QStringLiteral("Rok"));
@@ -111,7 +112,9 @@ QWidget* ChartSubPage::controls() {
         m_fuelKind = new QComboBox;
         m_fuelKind->setObjectName(m_setup.periodPrefix + QStringLiteral("RDPaliwa"));
         m_fuelKind->addItems({QStringLiteral("Paliwo płynne"), QStringLiteral("Gaz LPG")});
-        grid->addWidget(new QLabel(QStringLiteral("Rodzaj paliwa:")), line, 0);
+        auto* fuelKindLabel = new QLabel(QStringLiteral("Rodzaj paliwa:"));
+        fuelKindLabel->setObjectName(m_fuelKind->objectName() + QStringLiteral("Label"));
+        grid->addWidget(fuelKindLabel, line, 0);
         grid->addWidget(m_fuelKind, line++, 1);
     }
 

@@ -2,6 +2,7 @@
 
 #include "registers/DateField.h"
 #include "support/OVUtilities.h"
+#include "support/translation/TResourceTranslator.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -21,6 +22,13 @@ void paint(QWidget* widget, bool inUse) {
     widget->setPalette(palette);
 }
 
+// A caption before a field, named after the field so that the language file reaches it.
+QLabel* caption(const QString& text, const QString& field) {
+    auto* label = new QLabel(text);
+    label->setObjectName(field + QStringLiteral("Label"));
+    return label;
+}
+
 }  // namespace
 
 FilterBar::FilterBar(QWidget* parent) : QWidget(parent) {
@@ -28,7 +36,7 @@ FilterBar::FilterBar(QWidget* parent) : QWidget(parent) {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(6, 3, 6, 3);
 
-    layout->addWidget(new QLabel(QStringLiteral("Dane na rok:")));
+    layout->addWidget(caption(QStringLiteral("Dane na rok:"), QStringLiteral("CBcurrentYear")));
     m_year = new QComboBox;
     m_year->setObjectName(QStringLiteral("CBcurrentYear"));
     m_year->addItem(QStringLiteral("(Wszystkie)"));
@@ -39,7 +47,7 @@ FilterBar::FilterBar(QWidget* parent) : QWidget(parent) {
     m_year->setStatusTip(yearHint);
     layout->addWidget(m_year);
 
-    layout->addWidget(new QLabel(QStringLiteral("miesiąc:")));
+    layout->addWidget(caption(QStringLiteral("miesiąc:"), QStringLiteral("CBCurrentMonth")));
     m_month = new QComboBox;
     m_month->setObjectName(QStringLiteral("CBCurrentMonth"));
     m_month->addItem(QStringLiteral("(Wszystkie)"));
@@ -50,28 +58,29 @@ FilterBar::FilterBar(QWidget* parent) : QWidget(parent) {
     layout->addWidget(m_month);
 
     layout->addSpacing(16);
-    layout->addWidget(new QLabel(QStringLiteral("Dane z okresu od:")));
+    layout->addWidget(caption(QStringLiteral("Dane z okresu od:"), QStringLiteral("filtrOd")));
     const QString rangeHint =
         QStringLiteral("Dane z okresu (od-do). Wybór zatwierdź klawiszem ENTER");
     m_from = new DateField(QStringLiteral("filtrOd"));
     m_from->edit()->setToolTip(rangeHint);
     m_from->edit()->setStatusTip(rangeHint);
     layout->addWidget(m_from);
-    layout->addWidget(new QLabel(QStringLiteral("do:")));
+    layout->addWidget(caption(QStringLiteral("do:"), QStringLiteral("filtrDo")));
     m_to = new DateField(QStringLiteral("filtrDo"));
     m_to->edit()->setToolTip(rangeHint);
     m_to->edit()->setStatusTip(rangeHint);
     layout->addWidget(m_to);
 
     layout->addSpacing(16);
-    layout->addWidget(new QLabel(QStringLiteral("Dane dla pojazdu:")));
+    layout->addWidget(caption(QStringLiteral("Dane dla pojazdu:"), QStringLiteral("CBPojazd")));
     m_vehicle = new QComboBox;
     m_vehicle->setObjectName(QStringLiteral("CBPojazd"));
+    m_vehicle->setProperty("dataItems", true);  // the company's vehicles
     m_vehicle->setMinimumContentsLength(12);
     const QString vehicleHint = QStringLiteral("Pokaż dane tylko dla pojazdu...");
     m_vehicle->setToolTip(vehicleHint);
     m_vehicle->setStatusTip(vehicleHint);
-    m_vehicle->addItem(QStringLiteral("(Wszystkie)"));
+    m_vehicle->addItem(tx(QStringLiteral("(Wszystkie)")));
     layout->addWidget(m_vehicle);
     layout->addStretch(1);
 
@@ -132,7 +141,7 @@ void FilterBar::reset() {
 void FilterBar::setVehicles(const QStringList& registrations) {
     const QString chosen = vehicle();
     m_vehicle->clear();
-    m_vehicle->addItem(QStringLiteral("(Wszystkie)"));
+    m_vehicle->addItem(tx(QStringLiteral("(Wszystkie)")));
     m_vehicle->addItems(registrations);
     const int index = chosen.isEmpty() ? 0 : m_vehicle->findText(chosen, Qt::MatchExactly);
     m_vehicle->setCurrentIndex(index < 0 ? 0 : index);

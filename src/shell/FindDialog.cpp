@@ -10,7 +10,9 @@ FindDialog::FindDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Szukaj"));
     setModal(false);
     auto* layout = new QHBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Szukaj:")));
+    auto* caption = new QLabel(QStringLiteral("Szukaj:"));
+    caption->setObjectName(QStringLiteral("FindTextEditLabel"));
+    layout->addWidget(caption);
     m_text = new QLineEdit;
     m_text->setObjectName(QStringLiteral("FindTextEdit"));
     m_text->setMinimumWidth(220);
@@ -20,6 +22,7 @@ FindDialog::FindDialog(QWidget* parent) : QDialog(parent) {
     next->setDefault(true);
     layout->addWidget(next);
     auto* close = new QPushButton(QStringLiteral("Zamknij"));
+    close->setObjectName(QStringLiteral("FindTextClose"));
     layout->addWidget(close);
     connect(next, &QPushButton::clicked, this, [this] {
         if (!text().isEmpty())

@@ -35,6 +35,7 @@ MainMenus::MainMenus(QMainWindow* window) : QObject(window), m_window(window) {
 
     QMenuBar* bar = window->menuBar();
     QMenu* data = bar->addMenu(QStringLiteral("&Dane"));
+    data->setObjectName(QStringLiteral("Dane1"));
     data->addAction(make("Opcje1", QStringLiteral("Opcje"), {}, {}));
     data->addSeparator();
     data->addAction(make("Wyloguj1", QStringLiteral("Wyloguj się..."), {}, {}));
@@ -61,9 +62,12 @@ MainMenus::MainMenus(QMainWindow* window) : QObject(window), m_window(window) {
                                      QStringLiteral("Import tankowania Mth z arkusza .CSV"), {},
                                      {}));
 
-    createViewMenu(bar->addMenu(QStringLiteral("&Widok")));
+    QMenu* view = bar->addMenu(QStringLiteral("&Widok"));
+    view->setObjectName(QStringLiteral("Widok1"));
+    createViewMenu(view);
 
     QMenu* edit = bar->addMenu(QStringLiteral("&Edycja"));
+    edit->setObjectName(QStringLiteral("Edycja1"));
     const QStringList recordTexts = {QStringLiteral("Dodaj"), QStringLiteral("Edytuj"),
                                      QStringLiteral("Kasuj"), QStringLiteral("Kopiuj")};
     for (int i = 0; i < m_recordActions.size(); ++i)
@@ -78,6 +82,7 @@ MainMenus::MainMenus(QMainWindow* window) : QObject(window), m_window(window) {
     createReportsMenu(bar->addMenu(QStringLiteral("&Raporty")));
 
     QMenu* toolsMenu = bar->addMenu(QStringLiteral("&Narzędzia"));
+    toolsMenu->setObjectName(QStringLiteral("Narzedzia1"));
     toolsMenu->addAction(make("Notatnik1", QStringLiteral("Notatnik"),
                               QStringLiteral("Notatki z terminami przypomnienia"), {}));
     toolsMenu->addAction(fiszka);
@@ -86,6 +91,7 @@ MainMenus::MainMenus(QMainWindow* window) : QObject(window), m_window(window) {
     toolsMenu->addAction(
         make("SprawdzMagazyn1", QStringLiteral("Sprawdź stany magazynowe"), {}, {}));
     QMenu* addons = bar->addMenu(QStringLiteral("D&odatki"));
+    addons->setObjectName(QStringLiteral("Dodatki1"));
     addons->setObjectName(QStringLiteral("Dodatki1"));
     addons->addAction(make("instalujDodatki1", QStringLiteral("Zainstaluj dodatek"), {}, {}));
     addons->addSeparator();
@@ -97,6 +103,7 @@ MainMenus::MainMenus(QMainWindow* window) : QObject(window), m_window(window) {
         m_addonActions << tool;
     }
     QMenu* help = bar->addMenu(QStringLiteral("Pomo&c"));
+    help->setObjectName(QStringLiteral("Pomoc1"));
     help->addAction(make("Wiadomosci1", QStringLiteral("Pokaż najświeższe wiadomości"), {}, {}));
     help->addAction(make("Aktualizacja1", QStringLiteral("Sprawdź aktualizację programu"), {}, {}));
     help->addSeparator();
@@ -154,6 +161,7 @@ void MainMenus::createReportsMenu(QMenu* reports) {
     };
     for (const auto& [page, caption] : menus) {
         QMenu* sub = reports->addMenu(caption);
+        sub->setObjectName(QStringLiteral("RaportyMenu%1").arg(int(page)));
         connect(sub, &QMenu::aboutToShow, this, [this, page] { emit reportPageChosen(page); });
         for (const CatalogueReport& entry : ReportCatalogue::all()) {
             const bool here = entry.page == page ||
@@ -192,6 +200,7 @@ void MainMenus::createViewMenu(QMenu* view) {
             entries << own;
         } else {
             QMenu* sub = view->addMenu(group.caption);
+            sub->setObjectName(group.objectName + QStringLiteral("Menu"));
             entries << sub->menuAction();
             for (int e = 0; e < group.entries.size(); ++e) {
                 QAction* entry = sub->addAction(group.entries[e].caption.trimmed(), this,

@@ -8,6 +8,7 @@ MessagePage::MessagePage(const QString& objectName, const QString& text, QWidget
     setObjectName(objectName);
     m_column = new QVBoxLayout(this);
     auto* label = new QLabel(text);
+    label->setObjectName(objectName + QStringLiteral("Label"));
     label->setAlignment(Qt::AlignCenter);
     label->setWordWrap(true);
     QFont font = label->font();

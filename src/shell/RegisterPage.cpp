@@ -5,6 +5,7 @@
 #include "shell/CostsFilters.h"
 #include "shell/Navigation.h"
 #include "shell/RegisterGrid.h"
+#include "support/translation/TResourceTranslator.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -15,13 +16,22 @@
 namespace {
 
 QLabel* banner(const QString& text) {
-    auto* label = new QLabel(text.trimmed());
+    // Every page has its own banner under one name: translated as a text, not by name.
+    auto* label = new QLabel(tx(text.trimmed()));
     label->setObjectName(QStringLiteral("Banner"));
+    label->setProperty("composedText", true);
     QFont font = label->font();
     font.setPointSizeF(font.pointSizeF() * 1.25);
     font.setBold(true);
     label->setFont(font);
     label->setStyleSheet(QStringLiteral("QLabel#Banner { color: #1f3f7a; padding: 2px 0 4px 0; }"));
+    return label;
+}
+
+// A caption before a field, named after the field so that the language file reaches it.
+QLabel* caption(const QString& text, const QString& field) {
+    auto* label = new QLabel(text);
+    label->setObjectName(field + QStringLiteral("Label"));
     return label;
 }
 
@@ -40,28 +50,32 @@ RegisterPage::RegisterPage(RegisterId id, QWidget* parent)
         header->setFrameShape(QFrame::StyledPanel);
         auto* grid = new QGridLayout(header);
         grid->setContentsMargins(8, 4, 8, 4);
-        grid->addWidget(new QLabel(QStringLiteral("Zużycie paliwa dla pojazdu:")), 0, 0);
+        grid->addWidget(
+            caption(QStringLiteral("Zużycie paliwa dla pojazdu:"), QStringLiteral("LPojazd")), 0,
+            0);
         m_vehicle = new QLabel(QStringLiteral("(Wybierz pojazd)"));
         m_vehicle->setObjectName(QStringLiteral("LPojazd"));
         QFont bold = m_vehicle->font();
         bold.setBold(true);
         m_vehicle->setFont(bold);
         grid->addWidget(m_vehicle, 0, 1);
-        grid->addWidget(new QLabel(QStringLiteral("Norma zużycia:")), 0, 2);
+        grid->addWidget(caption(QStringLiteral("Norma zużycia:"), QStringLiteral("LNorma")), 0, 2);
         m_norm = new QLabel(QStringLiteral("-"));
         m_norm->setObjectName(QStringLiteral("LNorma"));
         grid->addWidget(m_norm, 0, 3);
-        grid->addWidget(new QLabel(QStringLiteral("Rodzaj paliwa:")), 0, 4);
+        grid->addWidget(caption(QStringLiteral("Rodzaj paliwa:"), QStringLiteral("CBRodzajPaliwa")),
+                        0, 4);
         m_fuelKind = new QComboBox;
         m_fuelKind->setObjectName(QStringLiteral("CBRodzajPaliwa"));
         m_fuelKind->addItems({QStringLiteral("Paliwo płynne"), QStringLiteral("Gaz LPG")});
         grid->addWidget(m_fuelKind, 0, 5);
-        grid->addWidget(new QLabel(QStringLiteral("Średnie zużycie paliwa:")), 1, 0);
+        grid->addWidget(
+            caption(QStringLiteral("Średnie zużycie paliwa:"), QStringLiteral("LSrednia")), 1, 0);
         m_average = new QLabel;
         m_average->setObjectName(QStringLiteral("LSrednia"));
         m_average->setFont(bold);
         grid->addWidget(m_average, 1, 1);
-        grid->addWidget(new QLabel(QStringLiteral("w okresie:")), 1, 2);
+        grid->addWidget(caption(QStringLiteral("w okresie:"), QStringLiteral("LOkres")), 1, 2);
         m_period = new QLabel;
         m_period->setObjectName(QStringLiteral("LOkres"));
         grid->addWidget(m_period, 1, 3, 1, 3);

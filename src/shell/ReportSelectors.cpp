@@ -24,9 +24,17 @@ void hint(QWidget* widget, const QString& text) {
     widget->setStatusTip(text);
 }
 
-QLabel* note(const QString& text) {
+QLabel* note(const QString& name, const QString& text) {
     auto* label = new QLabel(text);
+    label->setObjectName(name);
     label->setWordWrap(true);
+    return label;
+}
+
+// A caption before a field, named after the field so that the language file reaches it.
+QLabel* caption(const QString& text, const QString& field) {
+    auto* label = new QLabel(text);
+    label->setObjectName(field + QStringLiteral("Label"));
     return label;
 }
 
@@ -58,7 +66,8 @@ ReportSelectors::ReportSelectors(TmyDataBase& database, const TconfigPP& options
 QWidget* ReportSelectors::vehiclesPanel() {
     auto* panel = new QWidget;
     QGridLayout* grid = rows(panel);
-    grid->addWidget(note(QStringLiteral("Aby wygenerować raport / zestawienie dla pojazdu wskaż "
+    grid->addWidget(note(QStringLiteral("InfoPojazd"),
+                         QStringLiteral("Aby wygenerować raport / zestawienie dla pojazdu wskaż "
                                         "w filtrze u dołu odpowiedni pojazd.")),
                     0, 0, 1, 2);
     m_consumptionKind = new QComboBox;
@@ -66,7 +75,8 @@ QWidget* ReportSelectors::vehiclesPanel() {
     m_consumptionKind->addItems({QStringLiteral("Paliwo płynne"), QStringLiteral("Gaz LPG")});
     hint(m_consumptionKind,
          QStringLiteral("Wybierz rodzaj paliwa, dla którego wygenerować raport"));
-    grid->addWidget(new QLabel(QStringLiteral("Rodzaj paliwa:")), 1, 0);
+    grid->addWidget(caption(QStringLiteral("Rodzaj paliwa:"), QStringLiteral("rodzajPaliwaRaport")),
+                    1, 0);
     grid->addWidget(m_consumptionKind, 1, 1);
     connect(m_consumptionKind, &QComboBox::activated, this, [this](int index) {
         m_db.setLpg(index == 1);
@@ -82,7 +92,8 @@ QWidget* ReportSelectors::driversPanel() {
     m_driver = new LookupField(QStringLiteral("fIDKIEROWCY"));
     hint(m_driver->combo(),
          QStringLiteral("Wybierz z listy kierowcę dla którego zostanie wygenerowane zestawienie"));
-    grid->addWidget(new QLabel(QStringLiteral("Raporty dla kierowcy:")), 0, 0);
+    grid->addWidget(caption(QStringLiteral("Raporty dla kierowcy:"), QStringLiteral("fIDKIEROWCY")),
+                    0, 0);
     grid->addWidget(m_driver, 0, 1);
     finish(grid);
     return panel;
@@ -92,7 +103,8 @@ QWidget* ReportSelectors::roadCardsPanel() {
     auto* panel = new QWidget;
     QGridLayout* grid = rows(panel);
     m_roadCard = new LookupField(QStringLiteral("filtrRaportDrogowa"));
-    grid->addWidget(new QLabel(QStringLiteral("Karta Drogowa:")), 0, 0);
+    grid->addWidget(caption(QStringLiteral("Karta Drogowa:"), QStringLiteral("filtrRaportDrogowa")),
+                    0, 0);
     grid->addWidget(m_roadCard, 0, 1);
     m_useCostCentre = new QCheckBox(QStringLiteral("Dla CK:"));
     m_useCostCentre->setObjectName(QStringLiteral("filtrRaportIsCk"));
@@ -102,7 +114,8 @@ QWidget* ReportSelectors::roadCardsPanel() {
     hint(m_useCostCentre, costCentreHint);
     grid->addWidget(m_useCostCentre, 1, 0);
     grid->addWidget(m_costCentre, 1, 1);
-    grid->addWidget(note(QStringLiteral("\"Dla CK\" dotyczy zestawienia kosztów zakupu paliwa.")),
+    grid->addWidget(note(QStringLiteral("InfoDlaCK"),
+                         QStringLiteral("\"Dla CK\" dotyczy zestawienia kosztów zakupu paliwa.")),
                     2, 0, 1, 2);
     // Choosing a cost centre means the user wants it applied.
     connect(m_costCentre, &LookupField::chosen, this, [this] {
@@ -119,7 +132,7 @@ QWidget* ReportSelectors::other1Panel() {
     m_fuelCard = new LookupField(QStringLiteral("fIDKARTY"));
     hint(m_fuelCard->combo(), QStringLiteral("Wskaż kartę paliwową dla której wygenerowane "
                                              "zostanie zestawienie"));
-    grid->addWidget(new QLabel(QStringLiteral("Karta paliwowa:")), 0, 0);
+    grid->addWidget(caption(QStringLiteral("Karta paliwowa:"), QStringLiteral("fIDKARTY")), 0, 0);
     grid->addWidget(m_fuelCard, 0, 1);
     m_orderNumber = new QComboBox;
     m_orderNumber->setObjectName(QStringLiteral("RapNrZlecenia"));
@@ -129,14 +142,15 @@ QWidget* ReportSelectors::other1Panel() {
     m_orderNumber->setMinimumContentsLength(18);
     hint(m_orderNumber, QStringLiteral("Wybierz zlecenie, dla którego przygotować raport (na "
                                        "podstawie numeru zlecenia)"));
-    grid->addWidget(new QLabel(QStringLiteral("Nr zlecenia")), 1, 0);
+    grid->addWidget(caption(QStringLiteral("Nr zlecenia"), QStringLiteral("RapNrZlecenia")), 1, 0);
     grid->addWidget(m_orderNumber, 1, 1);
     m_orderText = new QPlainTextEdit;
     m_orderText->setObjectName(QStringLiteral("rapZlecTresc"));
     m_orderText->setTabChangesFocus(true);
     m_orderText->setMinimumHeight(120);
     m_orderText->setMaximumHeight(220);
-    grid->addWidget(new QLabel(QStringLiteral("Treść zlecenia")), 2, 0, Qt::AlignTop);
+    grid->addWidget(caption(QStringLiteral("Treść zlecenia"), QStringLiteral("rapZlecTresc")), 2, 0,
+                    Qt::AlignTop);
     grid->addWidget(m_orderText, 2, 1);
     finish(grid);
     return panel;
@@ -150,8 +164,9 @@ QWidget* ReportSelectors::other2Panel() {
     m_fuelKind = new LookupField(QStringLiteral("filtrPaliwoTyp"));
     grid->addWidget(m_useFuelKind, 0, 0);
     grid->addWidget(m_fuelKind, 0, 1);
-    grid->addWidget(note(QStringLiteral("\"Wskazane paliwo\" dotyczy rejestru cen paliw.")), 1, 0,
-                    1, 2);
+    grid->addWidget(note(QStringLiteral("InfoWskazanePaliwo"),
+                         QStringLiteral("\"Wskazane paliwo\" dotyczy rejestru cen paliw.")),
+                    1, 0, 1, 2);
     connect(m_fuelKind, &LookupField::chosen, this, [this] {
         if (m_fuelKind->hasChoice())
             m_useFuelKind->setChecked(true);

@@ -124,7 +124,9 @@ QWidget* ReportsPage::individualPage() {
     auto* grid = new QGridLayout(content);
     grid->setContentsMargins(10, 10, 10, 10);
     grid->setVerticalSpacing(10);
-    grid->addWidget(new QLabel(QStringLiteral("Dostępne raporty:")), 0, 0);
+    auto* available = new QLabel(QStringLiteral("Dostępne raporty:"));
+    available->setObjectName(QStringLiteral("CBraportyPrywatneLabel"));
+    grid->addWidget(available, 0, 0);
     m_individual = new QComboBox;
     m_individual->setObjectName(QStringLiteral("CBraportyPrywatne"));
     m_individual->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);

@@ -9,6 +9,7 @@ StartPage::StartPage(QWidget* parent) : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 18, 24, 12);
     auto* title = new QLabel(QStringLiteral("Flotanor"));
+    title->setObjectName(QStringLiteral("LTytul"));
     QFont big = title->font();
     big.setPointSizeF(big.pointSizeF() * 2.2);
     big.setBold(true);
@@ -17,10 +18,12 @@ StartPage::StartPage(QWidget* parent) : QWidget(parent) {
     layout->addWidget(title);
     auto* subtitle = new QLabel(
         QStringLiteral("Ewidencja floty pojazdów: koszty, paliwo, przejazdy, terminy i rejestry"));
+    subtitle->setObjectName(QStringLiteral("LPodtytul"));
     layout->addWidget(subtitle);
     layout->addSpacing(12);
     m_company = new QLabel;
     m_company->setObjectName(QStringLiteral("LFirma"));
+    m_company->setProperty("composedText", true);
     QFont bold = m_company->font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.2);
@@ -34,7 +37,9 @@ StartPage::StartPage(QWidget* parent) : QWidget(parent) {
     m_link->setOpenExternalLinks(true);
     layout->addWidget(m_link);
     layout->addSpacing(12);
-    layout->addWidget(new QLabel(QStringLiteral("Podręczny notatnik:")));
+    auto* notepadLabel = new QLabel(QStringLiteral("Podręczny notatnik:"));
+    notepadLabel->setObjectName(QStringLiteral("podrecznyNotatnikLabel"));
+    layout->addWidget(notepadLabel);
     m_notepad = new QPlainTextEdit;
     m_notepad->setObjectName(QStringLiteral("podrecznyNotatnik"));
     layout->addWidget(m_notepad, 1);

@@ -3,6 +3,7 @@
 #include "shell/uInfoForm.h"
 #include "shell/uPromptForm.h"
 #include "shell/uQuestionForm.h"
+#include "support/translation/TResourceTranslator.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -19,28 +20,34 @@ QString suffixOfFilter(const QString& filter) {
     return match.hasMatch() ? match.captured(1) : QString();
 }
 
+QStringList translated(QStringList filters) {
+    for (QString& filter : filters)
+        filter = tx(filter);
+    return filters;
+}
+
 }  // namespace
 
 WidgetMessageService::WidgetMessageService(QWidget* parent) : m_parent(parent) {}
 
 void WidgetMessageService::information(const QString& title, const QString& text) {
-    TinfoForm::show(m_parent, title, text);
+    TinfoForm::show(m_parent, tx(title), tx(text));
 }
 
 bool WidgetMessageService::question(const QString& title, const QString& text) {
-    return TquestionForm::ask(m_parent, title, text);
+    return TquestionForm::ask(m_parent, tx(title), tx(text));
 }
 
 std::optional<QString> WidgetMessageService::prompt(const QString& title, const QString& text,
                                                     const QString& defaultValue, bool password) {
-    return TpromptForm::prompt(m_parent, title, text, defaultValue, password);
+    return TpromptForm::prompt(m_parent, tx(title), tx(text), defaultValue, password);
 }
 
 QString WidgetMessageService::saveFileName(const QString& title, const QString& proposedName,
                                            const QStringList& filters) {
     if (QCoreApplication::closingDown())
         return {};
-    QFileDialog dialog(m_parent, title);
+    QFileDialog dialog(m_parent, tx(title));
     dialog.setObjectName(QStringLiteral("SaveDialog"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     // The question below is the program's own box, asked through this service.
@@ -48,7 +55,7 @@ QString WidgetMessageService::saveFileName(const QString& title, const QString& 
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     if (!filters.isEmpty()) {
-        dialog.setNameFilters(filters);
+        dialog.setNameFilters(translated(filters));
         dialog.setDefaultSuffix(suffixOfFilter(filters.first()));
     }
     QObject::connect(
@@ -67,7 +74,7 @@ QString WidgetMessageService::saveFileName(const QString& title, const QString& 
             return file;
         const QString question = QStringLiteral("Plik „%1” już istnieje.\nCzy zastąpić go nowym?")
                                      .arg(QDir::toNativeSeparators(file));
-        if (TquestionForm::ask(m_parent, QStringLiteral("Pytanie"), question))
+        if (TquestionForm::ask(m_parent, tx(QStringLiteral("Pytanie")), tx(question)))
             return file;
         // "Nie": back to the dialog with the same name, to pick another one.
         dialog.selectFile(file);
@@ -77,13 +84,13 @@ QString WidgetMessageService::saveFileName(const QString& title, const QString& 
 QString WidgetMessageService::openFileName(const QString& title, const QStringList& filters) {
     if (QCoreApplication::closingDown())
         return {};
-    QFileDialog dialog(m_parent, title);
+    QFileDialog dialog(m_parent, tx(title));
     dialog.setObjectName(QStringLiteral("OpenDialog"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (!filters.isEmpty())
-        dialog.setNameFilters(filters);
+        dialog.setNameFilters(translated(filters));
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.selectedFiles().value(0);

@@ -13,6 +13,7 @@
 TinfoForm::TinfoForm(const QString& title, const QString& text, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TinfoForm"));
     setWindowTitle(title);
+    setProperty("composedText", true);
     setModal(true);
 
     auto* icon = new QLabel;
@@ -22,6 +23,7 @@ TinfoForm::TinfoForm(const QString& title, const QString& text, QWidget* parent)
     // Plain text: messages quote names and file paths that may hold '<' or '&'.
     m_text = new QLabel(text);
     m_text->setObjectName(QStringLiteral("Tekst"));
+    m_text->setProperty("composedText", true);
     m_text->setTextFormat(Qt::PlainText);
     m_text->setWordWrap(true);
     // Selectable by mouse only, so the keyboard focus stays on the button.

@@ -62,6 +62,7 @@ TfMain::TfMain(TmyDataBase& database, MessageService& messages, TconfigPP& confi
       m_settings(settings) {
     setObjectName(QStringLiteral("TfMain"));
     setWindowTitle(QStringLiteral("Flotanor ") + version());
+    setProperty("composedText", true);
     m_rights.set();
     m_tips.loadFirstAvailable(TOVUtilities::defaultDataDirectory() + QStringLiteral("/porady.dat"));
     setCentralWidget(createCentre());
@@ -71,6 +72,7 @@ TfMain::TfMain(TmyDataBase& database, MessageService& messages, TconfigPP& confi
     m_dateLabel->setObjectName(QStringLiteral("StatusData"));
     m_companyLabel = new QLabel;
     m_companyLabel->setObjectName(QStringLiteral("StatusFirma"));
+    m_companyLabel->setProperty("composedText", true);
     m_hintLabel = new QLabel;
     m_hintLabel->setObjectName(QStringLiteral("StatusHint"));
     statusBar()->addWidget(m_dateLabel);

@@ -1,5 +1,7 @@
 #include "shell/uNews.h"
 
+#include "support/translation/TResourceTranslator.h"
+
 #include "data/ErrorLog.h"
 #include "support/CodePage.h"
 #include "support/news/Downloader.h"
@@ -35,6 +37,7 @@ NewsWindowBase::NewsWindowBase(const QString& objectName, const QString& title,
 
     m_uwagi = new QLabel;
     m_uwagi->setObjectName(QStringLiteral("uwagi"));
+    m_uwagi->setProperty("composedText", true);
     m_uwagi->setWordWrap(true);
 
     m_ok = new QPushButton(QStringLiteral("    &OK        "));
@@ -55,12 +58,12 @@ void NewsWindowBase::setWorking(bool working) {
     m_working = working;
     m_ok->setEnabled(!working);
     if (working)
-        m_uwagi->setText(waitText());
+        m_uwagi->setText(tx(waitText()));
 }
 
 void NewsWindowBase::finishWork(const QString& status, qint64 errorCode, const QString& detail) {
     setWorking(false);
-    m_uwagi->setText(status);
+    m_uwagi->setText(tx(status));
     if (errorCode != 0)
         ErrorLog::append(errorCode, detail.isEmpty() ? status : status + u' ' + detail);
     m_ok->setFocus();

@@ -15,10 +15,12 @@ TpromptForm::TpromptForm(const QString& title, const QString& text, const QStrin
     : QDialog(parent) {
     setObjectName(QStringLiteral("TpromptForm"));
     setWindowTitle(title);
+    setProperty("composedText", true);
     setModal(true);
 
     m_text = new QLabel(text);
     m_text->setObjectName(QStringLiteral("Tekst"));
+    m_text->setProperty("composedText", true);
     m_text->setTextFormat(Qt::PlainText);
     m_text->setWordWrap(true);
 

@@ -14,6 +14,7 @@ TquestionForm::TquestionForm(const QString& title, const QString& text, QWidget*
     : QDialog(parent) {
     setObjectName(QStringLiteral("TquestionForm"));
     setWindowTitle(title);
+    setProperty("composedText", true);
     setModal(true);
 
     auto* icon = new QLabel;
@@ -22,6 +23,7 @@ TquestionForm::TquestionForm(const QString& title, const QString& text, QWidget*
 
     m_text = new QLabel(text);
     m_text->setObjectName(QStringLiteral("Tekst"));
+    m_text->setProperty("composedText", true);
     m_text->setTextFormat(Qt::PlainText);
     m_text->setWordWrap(true);
     m_text->setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -8,6 +8,8 @@ flotanor_add_library(flotanor_shell_ui
         uSplash.h uSplash.cpp
         uFiszka.h uFiszka.cpp
         WidgetMessageService.h WidgetMessageService.cpp
+        WindowTexts.h WindowTexts.cpp
+        WindowTranslation.h WindowTranslation.cpp
         RegisterGrid.h RegisterGrid.cpp
         FilterBar.h FilterBar.cpp
         CostsFilters.h CostsFilters.cpp

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <limits>
 #include <optional>
 
@@ -181,16 +182,14 @@ bool IniFile::readBool(const QString& section, const QString& key, bool defaultV
     return readInteger(section, key, defaultValue ? 1 : 0) != 0;
 }
 
-bool IniFile::writeString(const QString& section, const QString& key, const QString& value) {
+namespace {
+
+// Sets one key in the loaded lines; false for names or values the format cannot hold.
+bool setKey(QStringList& lines, const QString& section, const QString& key, const QString& value) {
     const QString sectionName = section.trimmed();
     const QString keyName = key.trimmed();
     if (!isValidSectionName(sectionName) || !isValidKeyName(keyName) || hasLineBreak(value))
         return false;
-    auto document = load(m_path);
-    if (!document)
-        return false;
-    QStringList& lines = document->lines;
-
     if (const auto range = firstSection(lines, sectionName)) {
         qsizetype lastKey = -1;
         for (qsizetype i = range->header + 1; i < range->end; ++i) {
@@ -203,19 +202,35 @@ bool IniFile::writeString(const QString& section, const QString& key, const QStr
                 while (!prefix.isEmpty() && prefix.back().isSpace())
                     prefix.chop(1);
                 lines[i] = prefix + u'=' + value;
-                return save(m_path, *document);
+                return true;
             }
             lastKey = i;
         }
         const qsizetype at = lastKey >= 0 ? lastKey + 1 : range->header + 1;
         lines.insert(at, keyName + u'=' + value);
-        return save(m_path, *document);
+        return true;
     }
-
     if (!lines.isEmpty() && !lines.last().trimmed().isEmpty())
         lines.append(QString());
     lines.append(u'[' + sectionName + u']');
     lines.append(keyName + u'=' + value);
+    return true;
+}
+
+}  // namespace
+
+bool IniFile::writeString(const QString& section, const QString& key, const QString& value) {
+    return writeStrings(section, {{key, value}});
+}
+
+bool IniFile::writeStrings(const QString& section, const QList<QPair<QString, QString>>& entries) {
+    auto document = load(m_path);
+    if (!document)
+        return false;
+    for (const auto& [key, value] : entries) {
+        if (!setKey(document->lines, section, key, value))
+            return false;
+    }
     return save(m_path, *document);
 }
 
@@ -283,4 +298,23 @@ QStringList IniFile::keys(const QString& section) const {
             names.append(line.name);
     }
     return names;
+}
+
+QList<QPair<QString, QString>> IniFile::entries(const QString& section) const {
+    QList<QPair<QString, QString>> result;
+    const auto document = load(m_path);
+    if (!document)
+        return result;
+    const auto range = firstSection(document->lines, section.trimmed());
+    if (!range)
+        return result;
+    QSet<QString> seen;
+    for (qsizetype i = range->header + 1; i < range->end; ++i) {
+        const Line line = parseLine(document->lines[i]);
+        if (line.kind != LineKind::Key || seen.contains(line.name.toCaseFolded()))
+            continue;
+        seen.insert(line.name.toCaseFolded());
+        result.append({line.name, line.value});
+    }
+    return result;
 }

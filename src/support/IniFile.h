@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 
@@ -31,6 +33,9 @@ public:
     // with ';' or '[').
     bool writeString(const QString& section, const QString& key, const QString& value);
     bool writeInteger(const QString& section, const QString& key, int value);
+    // Many keys of one section in one pass, each as writeString would; false (and nothing
+    // written) when the file cannot be written or one name or value is refused.
+    bool writeStrings(const QString& section, const QList<QPair<QString, QString>>& entries);
 
     // Remove the key from every section of that name, or every such section with all its
     // lines. True when afterwards nothing of it is left; the file is rewritten only when
@@ -41,6 +46,8 @@ public:
     // Names as spelt at their first occurrence, each once, in file order.
     QStringList sections() const;
     QStringList keys(const QString& section) const;
+    // Every key of the section with its value, as readString reads them, in one reading.
+    QList<QPair<QString, QString>> entries(const QString& section) const;
 
 private:
     QString m_path;

@@ -1,5 +1,7 @@
 #include "support/OVUtilities.h"
 
+#include "support/translation/TResourceTranslator.h"
+
 #include <QStandardPaths>
 #include <array>
 #include <optional>
@@ -168,7 +170,7 @@ QString TOVUtilities::monthName(int month) const {
         QStringLiteral("Październik"), QStringLiteral("Listopad"), QStringLiteral("Grudzień")};
     if (month < 1 || month > 12)
         return {};
-    return names[month - 1];
+    return tx(names[month - 1]);
 }
 
 QString TOVUtilities::digitWord(int digit) const {
@@ -178,7 +180,7 @@ QString TOVUtilities::digitWord(int digit) const {
         QStringLiteral("OSI"), QStringLiteral("DZI")};
     if (digit < 0 || digit > 9)
         return {};
-    return words[digit];
+    return tx(words[digit]);
 }
 
 int TOVUtilities::daysInMonth(int month, int year) {

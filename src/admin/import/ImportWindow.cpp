@@ -210,6 +210,13 @@ QWidget* ImportWindow::buildOptions() {
     connect(m_layoutName, &QComboBox::activated, this, &ImportWindow::ukladActivated);
     connect(saveLayout, &QPushButton::clicked, this, &ImportWindow::zapiszUkladClick);
     connect(removeLayout, &QPushButton::clicked, this, &ImportWindow::usunUkladClick);
+    // Each caption is named after its list.
+    for (int row = 0; row < form->rowCount(); ++row) {
+        QLayoutItem* label = form->itemAt(row, QFormLayout::LabelRole);
+        QLayoutItem* field = form->itemAt(row, QFormLayout::FieldRole);
+        if (label && label->widget() && field && field->widget())
+            label->widget()->setObjectName(field->widget()->objectName() + QStringLiteral("Label"));
+    }
     m_settings = box;
     return box;
 }
@@ -222,6 +229,7 @@ QWidget* ImportWindow::buildColumnLists() {
     outer->setContentsMargins(0, 0, 0, 0);
     auto* caption =
         new QLabel(QStringLiteral("Przypisz kolumnom arkusza odpowiednie znaczenie merytoryczne"));
+    caption->setObjectName(QStringLiteral("przypiszKolumnyLabel"));
     QFont bold = caption->font();
     bold.setBold(true);
     caption->setFont(bold);
@@ -238,6 +246,7 @@ QWidget* ImportWindow::buildColumnLists() {
     auto* groups = new QHBoxLayout;
     auto makeGroup = [&](const QString& title, int pairs) {
         auto* box = new QGroupBox(title);
+        box->setObjectName(QStringLiteral("GroupBox%1").arg(groups->count() + 1));
         groups->addWidget(box, pairs);
         return Group{new QGridLayout(box), pairs};
     };
@@ -248,6 +257,7 @@ QWidget* ImportWindow::buildColumnLists() {
         Group& group = fields[f].document ? document : cost;
         auto* label = new QLabel(fields[f].label + (fields[f].required ? kRequired : QString()));
         auto* list = combo(qPrintable(QStringLiteral("cb%1").arg(f + 1)), {}, false);
+        label->setObjectName(list->objectName() + QStringLiteral("Label"));
         list->setMinimumContentsLength(9);
         list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         m_lists << list;

@@ -5,6 +5,7 @@
 #include "data/TmyDataBase.h"
 #include "data/engine/DbQuery.h"
 #include "support/OVUtilities.h"
+#include "support/translation/TResourceTranslator.h"
 
 #include <QLocale>
 #include <algorithm>
@@ -271,7 +272,7 @@ ChartPlot compute(TmyDataBase& database, const ChartRequest& request) {
     Period period;
     period.monthView = !sums && request.month >= 1 && request.month <= 12;
     const auto translate = [&request](const QString& text) {
-        return request.translate ? request.translate(text) : text;
+        return request.translate ? request.translate(text) : tx(text);
     };
     const Titles titles = titlesOf(request.kind);
     const qint64 year = request.year;

@@ -2,6 +2,7 @@
 
 #include "output/report/LayoutFiles.h"
 #include "output/report/ReportPreparer.h"
+#include "support/translation/TResourceTranslator.h"
 
 namespace ReportEngine {
 
@@ -12,14 +13,15 @@ LayoutLoader::Result loadLayout(const QString& name) {
     return LayoutLoader::load(path, &LayoutFiles::find);
 }
 
-Result prepare(const QString& layoutName, ReportDataSource* source, ReportValues& values,
-               const Translate& translate) {
+Result prepare(const QString& layoutName, ReportDataSource* source, ReportValues& values) {
     LayoutLoader::Result loaded = loadLayout(layoutName);
     if (auto* error = std::get_if<LayoutError>(&loaded))
         return *error;
     ReportLayout& layout = std::get<ReportLayout>(loaded);
-    if (translate)
-        layout.translateTexts(translate);
+    if (const TResourceTranslator* translator = TResourceTranslator::installed()) {
+        layout.translateTexts(
+            [translator](const QString& text) { return translator->translateReport(text); });
+    }
     return ReportPreparer(layout).prepare(source, values);
 }
 

@@ -8,16 +8,14 @@
 #include <variant>
 
 // A report from the name of its layout to its prepared pages: the layout found (the data
-// directory's version first), loaded with its fragments, its texts translated, and
-// prepared over the source. A layout that cannot be read gives its error and asks for no
-// value.
+// directory's version first), loaded with its fragments, its texts translated by the
+// language file, and prepared over the source. A layout that cannot be read gives its error and
+// asks for no value.
 namespace ReportEngine {
 
-using Translate = std::function<QString(const QString&)>;
 using Result = std::variant<PreparedReport, LayoutError>;
 
 LayoutLoader::Result loadLayout(const QString& name);
-Result prepare(const QString& layoutName, ReportDataSource* source, ReportValues& values,
-               const Translate& translate = {});
+Result prepare(const QString& layoutName, ReportDataSource* source, ReportValues& values);
 
 }  // namespace ReportEngine

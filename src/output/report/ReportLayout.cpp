@@ -16,10 +16,26 @@ const Band* ReportLayout::band(BandKind kind) const {
 void ReportLayout::translateTexts(const std::function<QString(const QString&)>& translate) {
     for (Band& b : bands) {
         for (LayoutObject& object : b.objects) {
-            for (TextPart& part : object.parts) {
-                if (!part.placeholder && !part.text.trimmed().isEmpty())
-                    part.text = translate(part.text);
+            if (object.kind != ObjectKind::Text || object.parts.isEmpty())
+                continue;
+            QString whole;
+            for (const TextPart& part : object.parts) {
+                if (part.placeholder)
+                    whole += u'[' + part.text + u']';
+                else
+                    whole += QString(part.text).replace(u'[', QStringLiteral("[["));
             }
+            whole.replace(u'\n', QStringLiteral("\r\n"));
+            whole += QStringLiteral("\r\n");
+            const QString translated = translate(whole);
+            if (translated == whole)
+                continue;
+            QString text =
+                QString(translated).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+            if (text.endsWith(u'\n'))
+                text.chop(1);
+            if (auto parts = parseTextParts(text, nullptr))
+                object.parts = *parts;
         }
     }
 }

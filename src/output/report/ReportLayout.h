@@ -81,8 +81,9 @@ struct ReportLayout {
 
     QSizeF pageSize() const;  // A4 in the layout's orientation
     const Band* band(BandKind kind) const;
-    // Every text of the layout's objects passes through the translation (the language
-    // file): literal runs only, placeholders stay.
+    // Every text object's whole text, placeholders written "[NAME]" and each line followed
+    // by CR LF, passes through the translation; a changed text is read again for its
+    // placeholders (one that cannot be read keeps the original).
     void translateTexts(const std::function<QString(const QString&)>& translate);
 };
 

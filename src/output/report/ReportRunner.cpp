@@ -6,6 +6,7 @@
 #include "output/report/ReportEngine.h"
 #include "output/report/ReportStatements.h"
 #include "output/report/TDMRaporty.h"
+#include "support/translation/TResourceTranslator.h"
 
 #include <QRegularExpression>
 
@@ -180,7 +181,7 @@ ReportOutcome run(TmyDataBase& database, const CatalogueReport& entry, const Rep
         // The fuel kind of the table walked, whatever list last switched.
         const QString kind =
             database.lpg(entry.list) ? QStringLiteral("Gaz LPG") : QStringLiteral("Paliwo płynne");
-        context.fuelKindText = choices.translate ? choices.translate(kind) : kind;
+        context.fuelKindText = choices.translate ? choices.translate(kind) : tx(kind);
     }
     std::unique_ptr<TDMRaporty> module;
     if (entry.run == ReportRun::DriversOfVehicle || entry.run == ReportRun::OneRoadCard ||
@@ -191,8 +192,7 @@ ReportOutcome run(TmyDataBase& database, const CatalogueReport& entry, const Rep
         list.setTable(rows);
         module = std::make_unique<TDMRaporty>(entry.kind, std::move(context), list);
     }
-    ReportEngine::Result result =
-        ReportEngine::prepare(entry.layoutFile(), module.get(), *module, choices.translate);
+    ReportEngine::Result result = ReportEngine::prepare(entry.layoutFile(), module.get(), *module);
     if (auto* error = std::get_if<LayoutError>(&result)) {
         outcome.status = ReportOutcome::Status::LayoutFailed;
         outcome.message = error->text();

@@ -1,13 +1,14 @@
 #pragma once
 
-#include <QHash>
 #include <QString>
+#include <QStringList>
 
-// The report engine's own texts (the preview's buttons and messages), in Polish unless
-// the language file gives a translation; one table for all of them.
+// The report engine's own texts (the preview's title, buttons and messages). Each has a
+// fixed number, its place in polishTexts(); the language file's "FreeReport" entry of
+// that number replaces it.
 namespace ReportTexts {
 
+const QStringList& polishTexts();
 QString text(const QString& polish);
-void setTranslations(const QHash<QString, QString>& translations);
 
 }  // namespace ReportTexts

@@ -3,6 +3,7 @@
 #include "data/Money.h"
 #include "data/TmyDataBase.h"
 #include "data/engine/DbQuery.h"
+#include "support/translation/TResourceTranslator.h"
 
 #include <algorithm>
 #include <cmath>
@@ -296,7 +297,7 @@ QString TDMRaporty::currentDate() const {
 
 QString TDMRaporty::word(const char* polish) const {
     const QString text = QString::fromUtf8(polish);
-    return m_context.translate ? m_context.translate(text) : text;
+    return m_context.translate ? m_context.translate(text) : tx(text);
 }
 
 QString TDMRaporty::companyAddress(TmyDataBase& database) {
