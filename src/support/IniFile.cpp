@@ -318,3 +318,18 @@ QList<QPair<QString, QString>> IniFile::entries(const QString& section) const {
     }
     return result;
 }
+
+IniText::IniText(const QByteArray& bytes) {
+    const QString text = CodePage::decode(bytes);
+    m_lines = text.split(u'\n');
+    for (QString& line : m_lines) {
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+    }
+}
+
+QString IniText::readString(const QString& section, const QString& key,
+                            const QString& defaultValue) const {
+    const auto line = findKey(m_lines, section, key);
+    return line ? line->value : defaultValue;
+}

@@ -52,3 +52,14 @@ public:
 private:
     QString m_path;
 };
+
+// Settings in the INI format that are not a file (a download), read by IniFile's rules.
+class IniText {
+public:
+    explicit IniText(const QByteArray& bytes);  // encoding detected as for a file
+    QString readString(const QString& section, const QString& key,
+                       const QString& defaultValue = {}) const;
+
+private:
+    QStringList m_lines;
+};

@@ -8,7 +8,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QHash>
 #include <QUrl>
 
 namespace {
@@ -21,37 +20,6 @@ const QString kOptions = QStringLiteral("OPTIONS");
 
 // The server's file arrives in memory; it is read with the rules of IniFile (sections and
 // keys without regard to case, the first of each wins, ';' starts a comment).
-class IniText {
-public:
-    explicit IniText(const QByteArray& body) {
-        QString section;
-        const QStringList lines = CodePage::decode(body).split(u'\n');
-        for (QString line : lines) {
-            line = line.trimmed();
-            if (line.isEmpty() || line.startsWith(u';'))
-                continue;
-            if (line.startsWith(u'[')) {
-                const qsizetype end = line.indexOf(u']');
-                section = (end > 0 ? line.mid(1, end - 1) : line.mid(1)).trimmed().toLower();
-                continue;
-            }
-            const qsizetype eq = line.indexOf(u'=');
-            if (eq <= 0)
-                continue;
-            const QString key = section + u'\n' + line.left(eq).trimmed().toLower();
-            if (!m_values.contains(key))
-                m_values.insert(key, line.mid(eq + 1).trimmed());
-        }
-    }
-
-    QString value(const QString& section, const QString& key) const {
-        return m_values.value(section.toLower() + u'\n' + key.toLower());
-    }
-
-private:
-    QHash<QString, QString> m_values;
-};
-
 bool isWebAddress(const QString& value) {
     const QUrl url(value, QUrl::StrictMode);
     const QString scheme = url.scheme().toLower();
@@ -96,16 +64,17 @@ bool isSettingsFile(QString path, const QString& settingsPath) {
 UpgradeInfo UpgradeInfo::parse(const QByteArray& body) {
     const IniText ini(body);
     UpgradeInfo info;
-    info.mainVersion = ini.value(kVersion, QStringLiteral("main"));
-    info.tipsVersion = ini.value(kVersion, kTips);
-    info.comment = ini.value(QStringLiteral("INFORMATION"), QStringLiteral("comment"));
-    info.www = ini.value(QStringLiteral("INFORMATION"), QStringLiteral("www"));
-    info.iniFile = ini.value(kIni, kFile);
+    info.mainVersion = ini.readString(kVersion, QStringLiteral("main"));
+    info.tipsVersion = ini.readString(kVersion, kTips);
+    info.comment = ini.readString(QStringLiteral("INFORMATION"), QStringLiteral("comment"));
+    info.www = ini.readString(QStringLiteral("INFORMATION"), QStringLiteral("www"));
+    info.iniFile = ini.readString(kIni, kFile);
     for (int i = 0; i < TconfigPP::toolCount; ++i) {
         const QString n = QString::number(i);
-        info.tools[i].ver = ini.value(QStringLiteral("TOOLS"), QStringLiteral("ver") + n);
-        info.tools[i].name = ini.value(QStringLiteral("TOOLS"), QStringLiteral("name") + n);
-        info.tools[i].comment = ini.value(QStringLiteral("TOOLS"), QStringLiteral("comment") + n);
+        info.tools[i].ver = ini.readString(QStringLiteral("TOOLS"), QStringLiteral("ver") + n);
+        info.tools[i].name = ini.readString(QStringLiteral("TOOLS"), QStringLiteral("name") + n);
+        info.tools[i].comment =
+            ini.readString(QStringLiteral("TOOLS"), QStringLiteral("comment") + n);
     }
     return info;
 }
