@@ -104,6 +104,7 @@ MainMenus::MainMenus(QMainWindow* window) : QObject(window), m_window(window) {
     }
     QMenu* help = bar->addMenu(QStringLiteral("Pomo&c"));
     help->setObjectName(QStringLiteral("Pomoc1"));
+    help->addAction(make("Pomoc2", QStringLiteral("Pomoc"), {}, QKeySequence(Qt::Key_F1)));
     help->addAction(make("Wiadomosci1", QStringLiteral("Pokaż najświeższe wiadomości"), {}, {}));
     help->addAction(make("Aktualizacja1", QStringLiteral("Sprawdź aktualizację programu"), {}, {}));
     help->addSeparator();

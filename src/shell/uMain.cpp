@@ -148,6 +148,7 @@ void TfMain::createActions() {
         {"ArchiwizacjaBazyDanych1", [this] { emit archiveRequested(); }},
         {"Opcje1", [this] { openOptions(); }},
         {"instalujDodatki1", [this] { installAddon(); }},
+        {"Pomoc2", [this] { openManual(); }},
         {"Wiadomosci1", [this] { TfNews(m_config, this).exec(); }},
         {"Aktualizacja1", [this] { checkForUpdates(); }},
         {"PomocTechniczna1",

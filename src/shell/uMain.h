@@ -117,6 +117,7 @@ private:
     void openImport(int kind);
     // "Opcje": the options window; what it changed takes effect at once.
     void openOptions();
+    void openManual();
     // "Dodatki": installing a package, starting a slot's program, the slots' entries.
     void installAddon();
     void startAddon(int slot);

@@ -7,6 +7,7 @@
 #include "data/ErrorLog.h"
 #include "data/TmyDataBase.h"
 #include "shell/MainMenus.h"
+#include "shell/ManualFile.h"
 #include "shell/RegisterGrid.h"
 #include "shell/RegisterPage.h"
 #include "shell/ReportsPage.h"
@@ -18,6 +19,10 @@
 #include "support/addons/AddonStarter.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QUrl>
 
 void TfMain::openImport(int kind) {
     ImportWindow*& window = m_imports.at(size_t(kind));
@@ -125,4 +130,15 @@ void TfMain::checkForUpdates() {
     m_config.URLOfertaRaporty = fresh.URLOfertaRaporty;
     m_config.URLMain = fresh.URLMain;
     m_config.Email = fresh.Email;
+}
+
+void TfMain::openManual() {
+    const QString program = QCoreApplication::applicationDirPath();
+    const QString manual = ManualFile::find(program);
+    if (manual.isEmpty() || !QDesktopServices::openUrl(QUrl::fromLocalFile(manual))) {
+        m_messages.information(
+            QStringLiteral("Informacja"),
+            QStringLiteral("Nie można otworzyć podręcznika użytkownika:\n%1")
+                .arg(QDir::toNativeSeparators(ManualFile::candidates(program).constFirst())));
+    }
 }
