@@ -141,6 +141,7 @@ private slots:
     void freshInstall();
     void update();
     void sameVersion();
+    void interruptedInstall();
     void copyFailure_data();
     void copyFailure();
 
@@ -328,6 +329,25 @@ void TestAddons::update() {
     QCOMPARE(m_config.tools[3], expected);
     QCOMPARE(SettingsFile(m_settings).load().tools[3], expected);
     QCOMPARE(m_launcher.calls.size(), 1);  // only the first package had a run program
+}
+
+// A program killed between moving the old folder aside and moving the new one in: the
+// next installation puts the old folder back first, so the user's files survive it.
+void TestAddons::interruptedInstall() {
+    installFirst();
+    const QString root = AddonInstaller::addonsDirectory();
+    const QString folder = addonFolder();
+    writeFile(folder + "/dane/wlasny.txt", "własny");
+    const QString work = root + "/.instalacja-AbC123";
+    QVERIFY(QDir().mkpath(work));
+    writeFile(work + "/cel", QDir(root).relativeFilePath(folder).toUtf8());
+    QVERIFY(QDir().rename(folder, work + "/stary"));
+    QVERIFY(QDir().mkpath(root + "/.instalacja-pusta"));
+
+    QCOMPARE(install(makePackage("1.1", validPackage("1.1"))).status, Status::Installed);
+    QCOMPARE(readFile(folder + "/dane/wlasny.txt"), QByteArray("własny"));
+    QCOMPARE(readFile(folder + "/dane/a.txt"), QByteArray("dane 1.1"));
+    QCOMPARE(QDir(root).entryList({".instalacja-*"}, QDir::Dirs | QDir::Hidden), QStringList());
 }
 
 void TestAddons::sameVersion() {

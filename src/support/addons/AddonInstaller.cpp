@@ -108,6 +108,30 @@ bool writeTool(const QString& settingsPath, int slot, const Ttool& tool) {
     return true;
 }
 
+const QString kWorkPattern = QStringLiteral(".instalacja-*");
+const QString kTargetFile = QStringLiteral("cel");
+
+// An installation killed half-way leaves its work folder: the add-on's previous folder
+// moved aside ("stary") goes back where "cel" says it was, when nothing took its place;
+// then the work folder goes.
+void recoverInterrupted(const QString& root) {
+    const QDir addons(root);
+    const QStringList left =
+        addons.entryList({kWorkPattern}, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+    for (const QString& name : left) {
+        const QString work = addons.filePath(name);
+        QFile target(work + u'/' + kTargetFile);
+        const QString dir =
+            target.open(QIODevice::ReadOnly) ? QString::fromUtf8(target.readAll()) : QString();
+        target.close();
+        const QString old = work + QStringLiteral("/stary");
+        if (!dir.isEmpty() && !dir.contains(QStringLiteral("..")) && QFileInfo(old).isDir() &&
+            !QFileInfo::exists(addons.filePath(dir)))
+            QDir().rename(old, addons.filePath(dir));
+        QDir(work).removeRecursively();
+    }
+}
+
 }  // namespace
 
 QString AddonInstaller::addonsDirectory() {
@@ -152,6 +176,7 @@ AddonInstallResult AddonInstaller::install(const QString& packageFile, TconfigPP
     const QString target = root + u'/' + package.dir;
     if (!QDir().mkpath(root))
         return fail(QStringLiteral("nie można utworzyć folderu %1").arg(root));
+    recoverInterrupted(root);
     if (!noLinkOnWay(root, package.dir, &detail))
         return fail(detail);
     const QFileInfo targetInfo(target);
@@ -166,6 +191,11 @@ AddonInstallResult AddonInstaller::install(const QString& packageFile, TconfigPP
         return fail(work.errorString());
     const QString fresh = work.path() + QStringLiteral("/nowy");
     const QString old = work.path() + QStringLiteral("/stary");
+    {
+        QFile targetName(work.path() + u'/' + kTargetFile);
+        if (!targetName.open(QIODevice::WriteOnly) || targetName.write(package.dir.toUtf8()) < 0)
+            return fail(QStringLiteral("nie można zapisać %1").arg(targetName.fileName()));
+    }
 
     if (hadFolder ? !copyTree(target, fresh, &detail) : !QDir().mkpath(fresh))
         return fail(detail.isEmpty() ? QStringLiteral("nie można utworzyć %1").arg(fresh) : detail);
