@@ -41,16 +41,19 @@
 #include "shell/RegisterPage.h"
 #include "shell/uAbout.h"
 #include "shell/uMain.h"
+#include "shell/uNews.h"
 #include "shell/uQuestionForm.h"
 #include "support/translation/TResourceTranslator.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -234,6 +237,25 @@ void saveScreenshots(TfMain& window, TmyDataBase& database, MessageService& mess
     files.setNameFilters({tx(QStringLiteral("Arkusz CSV (*.csv)"))});
     files.resize(760, 460);
     grabWidget(files, path(QStringLiteral("dialog-pliku")));
+    // The news and the update check against the server of the settings, as far as they get
+    // within a few seconds.
+    const TconfigPP settings = SettingsFile(SettingsFile::defaultPath()).load();
+    auto grabNews = [&path](NewsWindowBase& news, const QString& name) {
+        QEventLoop wait;
+        QObject::connect(&news, &NewsWindowBase::workFinished, &wait, &QEventLoop::quit);
+        QTimer::singleShot(5000, &wait, &QEventLoop::quit);
+        news.show();
+        wait.exec();
+        QApplication::processEvents();
+        news.grab().save(path(name));
+        news.hide();
+    };
+    TfNews news(settings, &window);
+    grabNews(news, QStringLiteral("wiadomosci"));
+    QTemporaryDir updateData;
+    TfAktualizacja update(settings, updateData.filePath(QStringLiteral("flotanor.ini")),
+                          updateData.path(), &window);
+    grabNews(update, QStringLiteral("aktualizacja"));
     TfArchiwum archive(database, messages, &window);
     archive.selectDirectory(directory);
     grabWidget(archive, path(QStringLiteral("dialog-archiwum")));
