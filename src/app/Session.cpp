@@ -8,6 +8,7 @@
 #include "admin/uTutorial1.h"
 #include "admin/uWskazBaze.h"
 #include "data/TmyDataBase.h"
+#include "data/schema/CompanyUpgrade.h"
 #include "data/schema/DatabaseCreator.h"
 #include "support/MessageService.h"
 #include "support/OVUtilities.h"
@@ -141,6 +142,7 @@ bool Session::logIn(QWidget* parent) {
         m_user = login.login().userName;
         m_password = login.password();
         m_description = login.login().description;
+        upgradeCompany(*where);
         if (login.login().defaultPassword)
             TfLogin::askForNewPassword(m_db, m_messages, m_user);
         reloadUser();
@@ -162,8 +164,14 @@ bool Session::openAsSupervisor() {
     m_user = outcome.data.userName;
     m_password = QStringLiteral("lotra");
     m_description = outcome.data.description;
+    if (const auto where = location())
+        upgradeCompany(*where);
     reloadUser();
     return true;
+}
+
+void Session::upgradeCompany(const DbLocation& where) {
+    CompanyUpgrade(m_db.DatabaseFirma(), m_messages, where.displayText() + u'/' + m_dir).run();
 }
 
 QString Session::userText() const {

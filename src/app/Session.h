@@ -44,6 +44,8 @@ private:
     // The location checked with its password; without one, the explanation and the
     // database window first.
     std::optional<DbLocation> location();
+    // The company database brought up to date, after the login and before the rights.
+    void upgradeCompany(const DbLocation& where);
     // The pictures' location: --location, or the sample database.
     std::optional<DbLocation> givenLocation();
     bool open();

@@ -9,6 +9,7 @@
 #include "admin/uArchiwum.h"
 #include "data/engine/DbQuery.h"
 #include "data/engine/RowInsert.h"
+#include "data/schema/CompanyUpgrade.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -323,6 +324,10 @@ void TstArchive::acrossEngines() {
     result = CompanyArchive::restore(sqlite, QStringLiteral("lite"), fromPostgres);
     QVERIFY2(result.ok, qPrintable(result.message));
     QCOMPARE(fingerprint(sqlite, QStringLiteral("lite")), postgres);
+    // A restored company has today's tables: no upgrade step runs at its next login.
+    QCOMPARE(
+        scalar(sqlite, QStringLiteral("lite"), QStringLiteral("SELECT COUNT(*) FROM aktualizacje")),
+        qint64(CompanyUpgrade::versions().size()));
 
     // And back: the SQLite company's archive fills another PostgreSQL company.
     QVERIFY(run(sqlite, QStringLiteral("lite"),

@@ -3,6 +3,7 @@
 #include "admin/archive/ArchiveFiles.h"
 #include "admin/archive/CompanyArchive.h"
 #include "data/engine/DbConnection.h"
+#include "data/schema/CompanyUpgrade.h"
 #include "data/schema/SchemaDdl.h"
 #include "support/PrivateFiles.h"
 
@@ -126,6 +127,11 @@ QString restoreSqlite(const DbLocation& location, const QString& dir, const QStr
                                          .arg(table.name, fields, from));
             if (problem.isEmpty() && !meter.report(++tableIndex))
                 problem = stoppedMessage();
+        }
+        // The archive holds today's tables: the company stays at the newest version.
+        for (const QString& statement : CompanyUpgrade::recordAllStatements()) {
+            if (problem.isEmpty())
+                problem = stage.exec(statement);
         }
         // Keys the archived company had used stay used.
         if (problem.isEmpty())

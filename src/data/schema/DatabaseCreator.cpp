@@ -3,6 +3,7 @@
 #include "data/engine/PolishCollation.h"
 #include "data/engine/RowInsert.h"
 #include "data/schema/CompanySeed.h"
+#include "data/schema/CompanyUpgrade.h"
 #include "data/schema/DatabasePassword.h"
 #include "data/schema/DemoCompany.h"
 #include "data/schema/SchemaDdl.h"
@@ -90,6 +91,8 @@ DbError fillCompany(DbConnection& connection, const NewCompany& company, const Q
     DbError error = SchemaDdl::ensurePolishCollation(connection);
     if (!error)
         error = SchemaDdl::createTables(connection, Schema::companyTables());
+    if (!error)
+        error = CompanyUpgrade::recordAll(connection);  // made at the newest version
     if (!error)
         error = CompanySeed::fill(connection, company.supervisorPassword);
     if (!error && company.contents == DatabaseCreator::Contents::Sample)

@@ -63,6 +63,11 @@ QStringList createTable(const TableDef& table, EngineKind engine) {
     return statements;
 }
 
+QString addColumn(const TableDef& table, const FieldDef& field, EngineKind engine) {
+    return QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3")
+        .arg(table.name, field.name, columnType(field, engine, false));
+}
+
 DbError createTables(DbConnection& connection, const QList<TableDef>& tables) {
     for (const TableDef& table : tables) {
         for (const QString& statement : createTable(table, connection.engine())) {

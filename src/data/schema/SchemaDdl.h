@@ -9,6 +9,8 @@
 namespace SchemaDdl {
 
 QStringList createTable(const TableDef& table, EngineKind engine);
+// The statement that adds one field of the table to a table made without it.
+QString addColumn(const TableDef& table, const FieldDef& field, EngineKind engine);
 
 // Creates every table of the list on the connection (inside the caller's transaction).
 DbError createTables(DbConnection& connection, const QList<TableDef>& tables);
