@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev libqt6sql6-sqlite libqt6sql6-psql
     libsqlite3-dev libssl-dev libical-dev pkgconf ninja-build cmake g++ ccache make
-    fonts-dejavu-core qt6-translations-l10n
+    fonts-dejavu-core qt6-translations-l10n pxlib-dev
 )
 if [ "${1:-}" = "--test" ]; then
     packages+=(postgresql sqlite3 xvfb xauth imagemagick poppler-utils)
