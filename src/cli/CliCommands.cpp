@@ -7,6 +7,7 @@
 #include "cli/CliSupport.h"
 #include "cli/ConsoleMessages.h"
 #include "cli/ImportCommands.h"
+#include "cli/LegacyCommands.h"
 #include "cli/PrintCommands.h"
 #include "cli/ReminderCommands.h"
 #include "data/ListModel.h"
@@ -16,31 +17,11 @@
 #include "output/Sums.h"
 #include "support/OVUtilities.h"
 
-#include <termios.h>
-#include <unistd.h>
 #include <cstdio>
 
 namespace {
 
 using namespace CliSupport;
-
-// A password typed on the terminal without echo; empty when standard input is no terminal.
-QString askHidden(const QString& prompt) {
-    if (!isatty(STDIN_FILENO))
-        return {};
-    const QByteArray text = prompt.toUtf8();
-    std::fwrite(text.constData(), 1, size_t(text.size()), stderr);
-    termios saved{};
-    tcgetattr(STDIN_FILENO, &saved);
-    termios quiet = saved;
-    quiet.c_lflag &= ~tcflag_t(ECHO);
-    tcsetattr(STDIN_FILENO, TCSANOW, &quiet);
-    char line[256] = {};
-    const bool read = std::fgets(line, sizeof line, stdin) != nullptr;
-    tcsetattr(STDIN_FILENO, TCSANOW, &saved);
-    std::fputc('\n', stderr);
-    return read ? QString::fromUtf8(line).trimmed() : QString();
-}
 
 int createDatabase(const CliArguments& args) {
     if (args.positional().size() != 1)
@@ -51,15 +32,13 @@ int createDatabase(const CliArguments& args) {
     const auto where = location(args.positional().at(0), &status);
     if (!where)
         return status;
-    const QString password = args.has(QStringLiteral("password"))
-                                 ? args.value(QStringLiteral("password"))
-                                 : askHidden(QStringLiteral("Hasło bazy danych: "));
-    if (!password.isEmpty() && !DatabaseAdmin::passwordLongEnough(password))
-        return fail(kUsage, DatabaseAdmin::passwordTooShortMessage());
+    const auto password = newPassword(args, QStringLiteral("Hasło bazy danych: "), &status);
+    if (!password)
+        return status;
     // The database, its password and the sample company are made together or not at all.
     DatabaseCreator::NewDatabase what;
     what.replaceExisting = args.has(QStringLiteral("replace"));
-    what.password = password;
+    what.password = *password;
     if (args.has(QStringLiteral("demo")))
         what.companies.append(
             {DatabaseCreator::sampleCompanyName(), DatabaseCreator::sampleCompanyDir(),
@@ -275,7 +254,7 @@ namespace CliCommands {
 QString helpText() {
     return commandsText() + ReminderCommands::helpText() + PrintCommands::helpText() +
            ChartCommands::helpText() + ImportCommands::helpText() + ArchiveCommands::helpText() +
-           notesText();
+           LegacyCommands::helpText() + notesText();
 }
 
 int run(const QStringList& arguments) {
@@ -324,6 +303,8 @@ int run(const QStringList& arguments) {
         args = parse(ImportCommands::values(), ImportCommands::flags());
     else if (command == QLatin1String("archive") || command == QLatin1String("restore"))
         args = parse(ArchiveCommands::values(), ArchiveCommands::flags());
+    else if (command == QLatin1String("import-legacy"))
+        args = parse({password}, {});
     else
         return fail(
             kUsage,
@@ -356,6 +337,8 @@ int run(const QStringList& arguments) {
         return ArchiveCommands::archive(args);
     if (command == QLatin1String("restore"))
         return ArchiveCommands::restore(args);
+    if (command == QLatin1String("import-legacy"))
+        return LegacyCommands::importLegacy(args);
     if (command == QLatin1String("chart"))
         return ChartCommands::chart(args, rest);  // the words themselves: --series repeats
     return list(args);

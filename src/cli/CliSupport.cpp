@@ -6,11 +6,41 @@
 #include "data/schema/DatabaseCreator.h"
 #include "support/OVUtilities.h"
 
+#include <termios.h>
+#include <unistd.h>
 #include <QFileInfo>
 #include <algorithm>
 #include <cstdio>
 
 namespace CliSupport {
+
+std::optional<QString> newPassword(const CliArguments& args, const QString& prompt, int* status) {
+    const QString password = args.has(QStringLiteral("password"))
+                                 ? args.value(QStringLiteral("password"))
+                                 : askHidden(prompt);
+    if (!password.isEmpty() && !DatabaseAdmin::passwordLongEnough(password)) {
+        *status = fail(kUsage, DatabaseAdmin::passwordTooShortMessage());
+        return std::nullopt;
+    }
+    return password;
+}
+
+QString askHidden(const QString& prompt) {
+    if (!isatty(STDIN_FILENO))
+        return {};
+    const QByteArray text = prompt.toUtf8();
+    std::fwrite(text.constData(), 1, size_t(text.size()), stderr);
+    termios saved{};
+    tcgetattr(STDIN_FILENO, &saved);
+    termios quiet = saved;
+    quiet.c_lflag &= ~tcflag_t(ECHO);
+    tcsetattr(STDIN_FILENO, TCSANOW, &quiet);
+    char line[256] = {};
+    const bool read = std::fgets(line, sizeof line, stdin) != nullptr;
+    tcsetattr(STDIN_FILENO, TCSANOW, &saved);
+    std::fputc('\n', stderr);
+    return read ? QString::fromUtf8(line).trimmed() : QString();
+}
 
 void out(const QByteArray& bytes) {
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);

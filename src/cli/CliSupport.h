@@ -24,6 +24,11 @@ void out(const QByteArray& bytes);
 void say(const QString& text);
 // Writes "flotanor-cli: text" to standard error and gives back the status.
 int fail(int status, const QString& text);
+// A password typed on the terminal without echo; empty when standard input is no terminal.
+QString askHidden(const QString& prompt);
+// The password of a database about to be made: --password, else typed after the prompt
+// (empty: none). nullopt with the status set (reported) when it is too short.
+std::optional<QString> newPassword(const CliArguments& args, const QString& prompt, int* status);
 
 std::optional<DbLocation> location(const QString& text, int* status);
 // 0 when the database opens with the --password given (or has none), else the status.
