@@ -19,13 +19,19 @@ CompanyListPage::CompanyListPage(Kind kind, QWidget* parent) : QWidget(parent) {
     m_dir = new QLabel;
     m_name->setObjectName(QStringLiteral("LNazwa%1").arg(i));
     m_dir->setObjectName(QStringLiteral("LKatalog%1").arg(i));
-    form->addRow(QStringLiteral("Nazwa firmy:"), m_name);
-    form->addRow(QStringLiteral("Katalog firmy:"), m_dir);
+    // Each caption named after its field, so that the language file reaches it.
+    const auto row = [form](const QString& caption, QWidget* field) {
+        auto* label = new QLabel(caption);
+        label->setObjectName(field->objectName() + QStringLiteral("Label"));
+        form->addRow(label, field);
+    };
+    row(QStringLiteral("Nazwa firmy:"), m_name);
+    row(QStringLiteral("Katalog firmy:"), m_dir);
     if (rename) {
         m_newName = new QLineEdit;
         m_newName->setObjectName(QStringLiteral("ENowaNazwa"));
         m_newName->setMaxLength(50);
-        form->addRow(QStringLiteral("Nowa nazwa firmy:"), m_newName);
+        row(QStringLiteral("Nowa nazwa firmy:"), m_newName);
     }
     layout->addLayout(form);
     connect(m_list, &QListWidget::currentRowChanged, this, [this] {

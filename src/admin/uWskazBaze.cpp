@@ -107,10 +107,12 @@ QWidget* TfWskazBaze::buildMenuPage() {
     auto* layout = new QVBoxLayout(page);
     m_status = wrapped(QString(), QStringLiteral("LStatus"));
     layout->addWidget(m_status);
-    layout->addWidget(new QLabel(QStringLiteral("Obecna lokalizacja bazy danych:")));
+    layout->addWidget(
+        wrapped(QStringLiteral("Obecna lokalizacja bazy danych:"), QStringLiteral("LObecna")));
     m_location = wrapped(QString(), QStringLiteral("LLokalizacja"));
     layout->addWidget(m_location);
-    layout->addWidget(new QLabel(QStringLiteral("Wybierz jedną z poniższch opcji:")));
+    layout->addWidget(
+        wrapped(QStringLiteral("Wybierz jedną z poniższch opcji:"), QStringLiteral("LWybierz")));
     static const char* const names[] = {"RBNowaBaza", "RBOtworz", "RBDodajFirme", "RBZmienNazwe",
                                         "RBUsunFirme"};
     const QString captions[] = {QStringLiteral("Stwórz nową bazę danych"),
@@ -140,13 +142,19 @@ QWidget* TfWskazBaze::buildAddPage() {
     m_companyDir = new QLineEdit;
     m_companyDir->setObjectName(QStringLiteral("EKatalogFirmy"));
     m_companyDir->setMaxLength(50);
-    form->addRow(QStringLiteral("Krótka nazwa wyświetlana podczas logowania"), m_companyName);
-    form->addRow(QStringLiteral("Nazwa podkatalogu bazy danych"), m_companyDir);
+    form->addRow(wrapped(QStringLiteral("Krótka nazwa wyświetlana podczas logowania"),
+                         QStringLiteral("ENazwaFirmyLabel")),
+                 m_companyName);
+    form->addRow(wrapped(QStringLiteral("Nazwa podkatalogu bazy danych"),
+                         QStringLiteral("EKatalogFirmyLabel")),
+                 m_companyDir);
     layout->addLayout(form);
-    layout->addWidget(wrapped(QStringLiteral(
-        "Objaśnienie: Dane każdej firmy muszą znajdować się w odrębnych podkatalogach bazy "
-        "danych na dysku twardym. Wprowadź więc dowolną nazwę nieistniejącego podkatalogu dla "
-        "zakładanej firmy.")));
+    layout->addWidget(wrapped(
+        QStringLiteral(
+            "Objaśnienie: Dane każdej firmy muszą znajdować się w odrębnych podkatalogach bazy "
+            "danych na dysku twardym. Wprowadź więc dowolną nazwę nieistniejącego podkatalogu dla "
+            "zakładanej firmy."),
+        QStringLiteral("LObjasnienie")));
     layout->addStretch(1);
     return page;
 }

@@ -1,5 +1,6 @@
 #include "app/LanguageFileGenerator.h"
 
+#include "admin/LocationStore.h"
 #include "admin/import/uImportKoszty.h"
 #include "admin/import/uImportZuzycie.h"
 #include "admin/uAdministracjaBaza.h"
@@ -9,6 +10,7 @@
 #include "admin/uTutorial1.h"
 #include "admin/uUserEdit.h"
 #include "admin/uUserzy.h"
+#include "admin/uWskazBaze.h"
 #include "data/TmyDataBase.h"
 #include "output/report/ReportEngine.h"
 #include "output/report/ReportPreview.h"
@@ -173,6 +175,9 @@ GeneratedLanguageFile generateLanguageFile(TfMain& window, TmyDataBase& database
     generate(login);
     TfTutorial1 tutorial;
     generate(tutorial);
+    LocationStore store;
+    TfWskazBaze location(database, messages, store);
+    generate(location);
     const QTemporaryDir layouts;
     const QString layoutsPath = QDir(layouts.path()).filePath(QStringLiteral("importy.ini"));
     TfImportKoszty costImport(database, messages, layoutsPath);
