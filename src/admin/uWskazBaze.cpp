@@ -3,7 +3,9 @@
 #include "admin/CompanyListPage.h"
 #include "admin/DatabaseAdmin.h"
 #include "admin/DatabaseDirectoryPage.h"
+#include "admin/LegacyImportPage.h"
 #include "admin/LocationStore.h"
+#include "admin/legacy/LegacyMigration.h"
 #include "data/TmyDataBase.h"
 #include "data/schema/DatabaseCreator.h"
 #include "registers/QuietTeardown.h"
@@ -73,6 +75,9 @@ TfWskazBaze::TfWskazBaze(TmyDataBase& database, MessageService& messages, Locati
     m_pages->addWidget(buildAddPage());
     m_pages->addWidget(m_companyPages[0]);
     m_pages->addWidget(m_companyPages[1]);
+    m_legacyPage = new LegacyImportPage(m_dirs);
+    m_pages->addWidget(m_legacyPage);
+    connect(m_legacyPage, &LegacyImportPage::changed, this, &TfWskazBaze::updateButtons);
     for (DatabaseDirectoryPage* page : {m_newPage, m_openPage})
         connect(page, &DatabaseDirectoryPage::pathChanged, this, &TfWskazBaze::updateButtons);
     for (CompanyListPage* page : m_companyPages)
@@ -113,15 +118,16 @@ QWidget* TfWskazBaze::buildMenuPage() {
     layout->addWidget(m_location);
     layout->addWidget(
         wrapped(QStringLiteral("Wybierz jedną z poniższch opcji:"), QStringLiteral("LWybierz")));
-    static const char* const names[] = {"RBNowaBaza", "RBOtworz", "RBDodajFirme", "RBZmienNazwe",
-                                        "RBUsunFirme"};
+    static const char* const names[] = {"RBNowaBaza",   "RBOtworz",    "RBDodajFirme",
+                                        "RBZmienNazwe", "RBUsunFirme", "RBPrzenies"};
     const QString captions[] = {QStringLiteral("Stwórz nową bazę danych"),
                                 QStringLiteral("Wskaż lokalizację istniejącej bazy danych"),
                                 QStringLiteral("Dodaj nową firmę"),
                                 QStringLiteral("Zmień krótką nazwę firmy"),
-                                QStringLiteral("Usuń istniejącą firmę")};
+                                QStringLiteral("Usuń istniejącą firmę"),
+                                QStringLiteral("Przenieś bazę danych z wcześniejszego wydania")};
     auto* group = new QButtonGroup(page);
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < 6; ++i) {
         m_choices[i] = new QRadioButton(captions[i]);
         m_choices[i]->setObjectName(QString::fromLatin1(names[i]));
         group->addButton(m_choices[i]);
@@ -200,7 +206,8 @@ void TfWskazBaze::updateButtons() {
     static const QString captions[] = {
         QStringLiteral("  &Dalej   >>  "), QStringLiteral("Z&ałóż >>"),
         QStringLiteral("&Otwórz >>"),      QStringLiteral("Z&ałóż"),
-        QStringLiteral("Zm&ień"),          QStringLiteral("&Usuń")};
+        QStringLiteral("Zm&ień"),          QStringLiteral("&Usuń"),
+        QStringLiteral("&Przenieś >>")};
     const Page current = page();
     m_next->setText(captions[current]);
     m_menu->setEnabled(current != Menu);
@@ -212,6 +219,9 @@ void TfWskazBaze::updateButtons() {
         enabled = typed && (typed->isPostgres() || QFileInfo::exists(typed->mainFile()));
     } else if (current == RenameCompany || current == DeleteCompany) {
         enabled = m_companyPages[listIndex(current)]->chosen().has_value();
+    } else if (current == ImportLegacy) {
+        enabled = !m_legacyPage->source()->text().trimmed().isEmpty() &&
+                  !m_legacyPage->target()->text().trimmed().isEmpty();
     }
     m_next->setEnabled(enabled);
 }
@@ -230,6 +240,8 @@ void TfWskazBaze::openPage(Page target) {
             m_openPage->start(start, location ? location->text() : kNoDatabase);
         else
             m_newPage->start(start, QDir::toNativeSeparators(start));
+    } else if (target == ImportLegacy) {
+        m_legacyPage->start(TOVUtilities::documentsDirectory());
     } else if (target == AddCompany) {
         m_companyName->clear();
         m_companyDir->setText(QStringLiteral("Podaj_tutaj_nazwe_katalogu"));
@@ -287,6 +299,8 @@ void TfWskazBaze::DalejClick() {
                 openPage(RenameCompany);
             } else if (m_choices[4]->isChecked() && m_choices[4]->isEnabled()) {
                 openPage(DeleteCompany);
+            } else if (m_choices[5]->isChecked()) {
+                openPage(ImportLegacy);
             }
             break;
         }
@@ -304,6 +318,9 @@ void TfWskazBaze::DalejClick() {
             break;
         case DeleteCompany:
             deleteCompany();
+            break;
+        case ImportLegacy:
+            importLegacy();
             break;
     }
 }
@@ -337,11 +354,7 @@ std::optional<QString> TfWskazBaze::askPassword(const DbLocation& location, cons
     }
 }
 
-void TfWskazBaze::createDatabase() {
-    const std::optional<DbLocation> location = typedLocation(m_newPage->path(), true);
-    if (!location)
-        return;
-    QString password;
+std::optional<QString> TfWskazBaze::askNewPassword() {
     for (;;) {
         const std::optional<QString> typed = m_messages.prompt(
             QStringLiteral("Podaj hasło"),
@@ -349,7 +362,7 @@ void TfWskazBaze::createDatabase() {
                            "danych przed niepowołanymi osobami."),
             QString(), true);
         if (!typed)
-            return;
+            return std::nullopt;
         if (!DatabaseAdmin::passwordLongEnough(*typed)) {
             m_messages.information(kInformation, DatabaseAdmin::passwordTooShortMessage());
             continue;
@@ -362,9 +375,62 @@ void TfWskazBaze::createDatabase() {
                                                   "odstępem ani zawierać końca wiersza."));
             continue;
         }
-        password = *typed;
-        break;
+        return typed;
     }
+}
+
+// The legacy database moves into a new one, which becomes the program's database.
+void TfWskazBaze::importLegacy() {
+    const QString source = QDir::fromNativeSeparators(m_legacyPage->source()->text().trimmed());
+    const std::optional<DbLocation> location = typedLocation(m_legacyPage->target(), true);
+    if (!location)
+        return;
+    if (DatabaseCreator::databaseExists(*location)) {
+        m_messages.information(
+            kInformation, QStringLiteral("W podanej lokalizacji znajduje się już baza danych."));
+        return;
+    }
+    const std::optional<QString> password = askNewPassword();
+    if (!password)
+        return;
+    if (!m_messages.question(kQuestion,
+                             QStringLiteral("Czy przenieść bazę danych z katalogu %1 do nowej bazy "
+                                            "danych w lokalizacji %2?")
+                                 .arg(QDir::toNativeSeparators(source), location->displayText())))
+        return;
+    const LegacyMigrationResult result =
+        LegacyMigration::run(source, *location, *password, m_messages);
+    QString report;
+    for (const LegacyTableReport& table : result.tables) {
+        report += table.line() + u'\n';
+        for (const QString& reason : table.reasons)
+            report += QStringLiteral("  ") + reason + u'\n';
+    }
+    m_legacyPage->showReport(report);
+    if (!result.ok) {
+        m_messages.information(
+            kInformation,
+            QStringLiteral("Nie udało się przenieść bazy danych.\n") + result.message);
+        return;
+    }
+    if (!(m_store.setLocation(location->text()) && m_store.setPassword(*password))) {
+        m_messages.information(kInformation, QStringLiteral("Nie udało się zapisać pliku %1")
+                                                 .arg(QDir::toNativeSeparators(m_store.path())));
+        return;
+    }
+    m_messages.information(kInformation,
+                           QStringLiteral("Baza danych została przeniesiona. Użytkownicy logują "
+                                          "się do swoich firm jak dotąd."));
+}
+
+void TfWskazBaze::createDatabase() {
+    const std::optional<DbLocation> location = typedLocation(m_newPage->path(), true);
+    if (!location)
+        return;
+    const std::optional<QString> typed = askNewPassword();
+    if (!typed)
+        return;
+    const QString password = *typed;
     const bool exists = DatabaseCreator::databaseExists(*location);
     if (exists) {
         if (!m_messages.question(

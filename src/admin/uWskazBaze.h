@@ -7,6 +7,7 @@
 
 class CompanyListPage;
 class DatabaseDirectoryPage;
+class LegacyImportPage;
 class LocationStore;
 class MessageService;
 class QFileSystemModel;
@@ -26,7 +27,15 @@ class TfWskazBaze : public QDialog {
 
 public:
     enum class Mode { Login, Normal };
-    enum Page { Menu, NewDatabase, OpenDatabase, AddCompany, RenameCompany, DeleteCompany };
+    enum Page {
+        Menu,
+        NewDatabase,
+        OpenDatabase,
+        AddCompany,
+        RenameCompany,
+        DeleteCompany,
+        ImportLegacy
+    };
 
     TfWskazBaze(TmyDataBase& database, MessageService& messages, LocationStore& store,
                 QWidget* parent = nullptr);
@@ -55,6 +64,8 @@ private:
     std::optional<DbLocation> currentLocation() const;
     std::optional<DbLocation> typedLocation(QLineEdit* field, bool tell);
     std::optional<QString> askPassword(const DbLocation& location, const QString& text);
+    // A new database's password, typed until it is acceptable; nullopt when cancelled.
+    std::optional<QString> askNewPassword();
     bool fillCompanies(Page page);
 
     void createDatabase();
@@ -62,6 +73,7 @@ private:
     void addCompany();
     void renameCompany();
     void deleteCompany();
+    void importLegacy();
 
     TmyDataBase& m_db;
     MessageService& m_messages;
@@ -73,13 +85,14 @@ private:
     QStackedWidget* m_pages = nullptr;
     QLabel* m_status = nullptr;
     QLabel* m_location = nullptr;
-    QRadioButton* m_choices[5] = {};
+    QRadioButton* m_choices[6] = {};
     QFileSystemModel* m_dirs = nullptr;
     DatabaseDirectoryPage* m_newPage = nullptr;
     DatabaseDirectoryPage* m_openPage = nullptr;
     QLineEdit* m_companyName = nullptr;
     QLineEdit* m_companyDir = nullptr;
     CompanyListPage* m_companyPages[2] = {};  // renaming, deleting
+    LegacyImportPage* m_legacyPage = nullptr;
     QPushButton* m_next = nullptr;
     QPushButton* m_menu = nullptr;
 };

@@ -2,8 +2,11 @@
 #include "ScriptedMessageService.h"
 #include "TestDataDir.h"
 #include "TestLocation.h"
+#include "admin/LocationStore.h"
 #include "admin/UserStore.h"
 #include "admin/legacy/LegacyMigration.h"
+#include "admin/uWskazBaze.h"
+#include "data/TmyDataBase.h"
 #include "data/engine/DbConnection.h"
 #include "data/schema/CompanyUpgrade.h"
 #include "data/schema/DatabaseCreator.h"
@@ -11,7 +14,10 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QProcess>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -205,6 +211,39 @@ private slots:
         QVERIFY2(vehicles.contains("GD 1234Ż") && vehicles.contains("Żuk"), qPrintable(vehicles));
     }
 
+    // The database window's page: the report shown, the new database the program's.
+    void databaseWindow() {
+        QTemporaryDir source;
+        writeLegacy(source.path());
+        TestLocation place;
+        REQUIRE_LOCATION(place);
+        TmyDataBase data(&m_messages);
+        LocationStore store(m_data.path() + QStringLiteral("/okno.ini"));
+        TfWskazBaze window(data, m_messages, store);
+        window.prepare(TfWskazBaze::Mode::Login);
+        window.show();
+        window.findChild<QRadioButton*>(QStringLiteral("RBPrzenies"))->setChecked(true);
+        window.DalejClick();
+        QCOMPARE(window.page(), TfWskazBaze::ImportLegacy);
+        window.findChild<QLineEdit*>(QStringLiteral("EPrzeniesSkad"))->setText(source.path());
+        window.findChild<QLineEdit*>(QStringLiteral("EPrzeniesDokad"))
+            ->setText(place.location().text());
+        m_messages.clear();
+        m_messages.answerPrompt(QStringLiteral("hasło1"));
+        m_messages.answerQuestion(true);
+        window.DalejClick();
+        QVERIFY(!m_messages.unusedAnswers());
+        QCOMPARE(m_messages.texts().last(),
+                 "Baza danych została przeniesiona. Użytkownicy logują się do swoich firm jak "
+                 "dotąd.");
+        const QString report =
+            window.findChild<QPlainTextEdit*>(QStringLiteral("MRaportPrzeniesienia"))
+                ->toPlainText();
+        QVERIFY2(report.startsWith("firmy;3;2;1\n  wiersz 3: "), qPrintable(report));
+        QCOMPARE(store.location(), place.location().text());
+        QCOMPARE(store.password().value_or(QString()), QStringLiteral("hasło1"));
+    }
+
     // A table that cannot be read stops the migration with its name, leaving no database.
     void unreadableTableLeavesNothing() {
         QTemporaryDir source;
@@ -224,5 +263,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestLegacyMigration)
+QTEST_MAIN(TestLegacyMigration)
 #include "tst_legacymigration.moc"
