@@ -37,6 +37,7 @@ test-deps:
 
 bench: deps build
 	$(BUILD_DIR)/bench/flotanor-bench
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/flotanor-bench-grid
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/flotanor-bench-reports
 	$(BUILD_DIR)/bench/flotanor-bench-imports
 

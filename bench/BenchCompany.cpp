@@ -1,8 +1,14 @@
 #include "BenchCompany.h"
 
+#include "data/TmyDataBase.h"
 #include "data/engine/RowInsert.h"
+#include "data/schema/DatabaseCreator.h"
 
 #include <QDate>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QStandardPaths>
+#include <cstdio>
 #include <random>
 
 namespace BenchCompany {
@@ -106,6 +112,56 @@ DbError fill(DbConnection& company, const Size& size) {
             return e;
     }
     return transaction.commit();
+}
+
+std::optional<DbLocation> prepare(const QStringList& arguments) {
+    const int at = int(arguments.indexOf(QStringLiteral("--location")));
+    const QString text = at > 0 && at + 1 < arguments.size()
+                             ? arguments.at(at + 1)
+                             : QStandardPaths::writableLocation(QStandardPaths::TempLocation) +
+                                   QStringLiteral("/flotanor-bench-2");
+    const auto location = DbLocation::parse(text);
+    if (!location) {
+        std::fprintf(stderr, "Not a location: %s\n", qPrintable(text));
+        return std::nullopt;
+    }
+    if (!arguments.contains(QStringLiteral("--fresh")) &&
+        DatabaseCreator::databaseExists(*location))
+        return location;
+    std::printf("Generating the benchmark company in %s ...\n",
+                qPrintable(location->displayText()));
+    if (!location->isPostgres())
+        QDir(location->directory()).removeRecursively();
+    QElapsedTimer timer;
+    timer.start();
+    CreateResult result = DatabaseCreator::createDatabase(*location, true);
+    if (result.ok)
+        result = DatabaseCreator::addCompany(*location, QStringLiteral("Duża firma"), directory());
+    if (!result.ok) {
+        std::fprintf(stderr, "%s\n", qPrintable(result.message));
+        return std::nullopt;
+    }
+    DbConnection company(QStringLiteral("generate"));
+    DbError failed = company.openCompany(*location, directory());
+    if (!failed)
+        failed = fill(company, {});
+    if (!failed)
+        failed = company.execute(SqlStatement(QStringLiteral("ANALYZE")));
+    if (failed) {
+        std::fprintf(stderr, "%s\n", qPrintable(failed.message()));
+        return std::nullopt;
+    }
+    std::printf("Generated in %.1f s\n", timer.elapsed() / 1000.0);
+    return location;
+}
+
+bool open(TmyDataBase& database, const DbLocation& location) {
+    if (!database.openCompany(location, directory())) {
+        std::fprintf(stderr, "Cannot open the benchmark company\n");
+        return false;
+    }
+    database.applySelection(FilterSelection());
+    return true;
 }
 
 }  // namespace BenchCompany

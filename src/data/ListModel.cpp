@@ -110,8 +110,11 @@ QList<QStringList> ListModel::sheet() const {
 int ListModel::findRow(const QStringList& keyValues) const {
     const QStringList& keys = descriptor().keyFields;
     QList<int> columns;
-    for (const QString& key : keys)
-        columns << m_table->fieldIndex(key);
+    QList<double> numbers;  // each key value read as a number once, not once a row
+    for (qsizetype k = 0; k < keys.size(); ++k) {
+        columns << m_table->fieldIndex(keys.at(k));
+        numbers << keyValues.value(k).toDouble();
+    }
     if (columns.contains(-1) || keyValues.size() != keys.size())
         return -1;
     for (int r = 0; r < m_table->rowCount(); ++r) {
@@ -119,7 +122,7 @@ int ListModel::findRow(const QStringList& keyValues) const {
         for (int k = 0; k < columns.size() && match; ++k) {
             const QVariant v = m_table->value(r, columns[k]);
             match = (v.typeId() == QMetaType::Double || v.typeId() == QMetaType::LongLong)
-                        ? v.toDouble() == keyValues[k].toDouble()
+                        ? v.toDouble() == numbers[k]
                         : v.toString() == keyValues[k];
         }
         if (match)

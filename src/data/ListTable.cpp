@@ -1,10 +1,15 @@
 #include "data/ListTable.h"
 
+#include "data/engine/DbConnection.h"
 #include "data/engine/DbQuery.h"
+#include "data/engine/SqliteRows.h"
 
 #include <QHash>
 #include <QSqlError>
 #include <cmath>
+#include <string>
+#include <string_view>
+#include <unordered_map>
 
 namespace {
 
@@ -20,6 +25,53 @@ bool isInteger(int typeId) {
 bool isFloating(int typeId) {
     return typeId == QMetaType::Double || typeId == QMetaType::Float;
 }
+
+// The distinct texts of one column while it is read: each is decoded and stored once
+// while there are few of them (registration numbers, kinds, names); in a column of mostly
+// distinct texts (remarks, document numbers) the later ones are stored as they come. Looked up by
+// the engine's own UTF-8 bytes, or by the text itself.
+class Utf8Ids {
+public:
+    quint32 id(QByteArrayView utf8, QList<QString>& texts) {
+        const std::string_view key(utf8.data(), size_t(utf8.size()));
+        const bool pooling = m_ids.size() < size_t(kInternLimit);
+        if (pooling) {
+            if (const auto it = m_ids.find(key); it != m_ids.end())
+                return it->second;
+        }
+        texts.append(QString::fromUtf8(utf8));
+        const auto id = quint32(texts.size() - 1);
+        if (pooling)
+            m_ids.emplace(std::string(key), id);
+        return id;
+    }
+
+private:
+    struct Hash {
+        using is_transparent = void;
+        size_t operator()(std::string_view key) const { return std::hash<std::string_view>()(key); }
+    };
+    std::unordered_map<std::string, quint32, Hash, std::equal_to<>> m_ids;
+};
+
+class TextIds {
+public:
+    quint32 id(const QString& text, QList<QString>& texts) {
+        const bool pooling = m_ids.size() < kInternLimit;
+        if (pooling) {
+            if (const auto it = m_ids.constFind(text); it != m_ids.constEnd())
+                return it.value();
+        }
+        texts.append(text);
+        const auto id = quint32(texts.size() - 1);
+        if (pooling)
+            m_ids.insert(text, id);
+        return id;
+    }
+
+private:
+    QHash<QString, quint32> m_ids;
+};
 
 }  // namespace
 
@@ -38,82 +90,205 @@ void ListTable::toVariants(Column& column, int rows) {
         if (column.nulls[r])
             variants.append(QVariant());
         else if (column.type == Type::Text)
-            variants.append(column.texts.at(r));
+            variants.append(column.texts.at(column.textIds[size_t(r)]));
         else if (column.type == Type::Integer)
             variants.append(qint64(column.numbers[r]));
         else
             variants.append(column.numbers[r]);
     }
     column.numbers.clear();
+    column.textIds.clear();
     column.texts.clear();
     column.variants = std::move(variants);
     column.type = Type::Variant;
 }
 
-void ListTable::append(Column& column, const QVariant& value, int row) {
-    const bool null = value.isNull() || !value.isValid();
-    const int typeId = value.typeId();
-    if (!null && column.type == Type::Empty) {
-        // The first value decides the column's storage; the rows before were NULL.
-        column.type = isInteger(typeId)              ? Type::Integer
-                      : isFloating(typeId)           ? Type::Number
-                      : typeId == QMetaType::QString ? Type::Text
-                                                     : Type::Variant;
-        if (column.type == Type::Text)
-            column.texts.resize(row);
-        else if (column.type == Type::Variant)
-            column.variants.resize(row);
-        else
-            column.numbers.assign(row, 0.0);
+void ListTable::prepare(Column& column, Type kind, int row) {
+    if (column.type == kind || column.type == Type::Variant)
+        return;
+    switch (column.type) {
+        case Type::Empty:
+            // The rows before were NULL.
+            column.type = kind;
+            if (kind == Type::Text) {
+                column.texts = {QString()};
+                column.textIds.assign(size_t(row), 0);
+            } else if (kind == Type::Variant)
+                column.variants.resize(row);
+            else
+                column.numbers.assign(size_t(row), 0.0);
+            return;
+        case Type::Integer:
+            if (kind == Type::Number) {
+                column.type = Type::Number;  // a number column whose first values were whole
+                return;
+            }
+            break;
+        case Type::Number:
+            if (kind == Type::Integer)
+                return;
+            break;
+        default:
+            break;
     }
-    if (!null) {
-        const bool fits =
-            (column.type == Type::Integer && isInteger(typeId)) ||
-            (column.type == Type::Number && (isFloating(typeId) || isInteger(typeId))) ||
-            (column.type == Type::Text && typeId == QMetaType::QString) ||
-            column.type == Type::Variant;
-        if (column.type == Type::Integer && isFloating(typeId))
-            column.type = Type::Number;  // a number column whose first values were whole
-        else if (!fits)
-            toVariants(column, row);
-    }
-    column.nulls.push_back(null);
+    toVariants(column, row);
+}
+
+void ListTable::appendNull(Column& column) {
+    column.nulls.push_back(true);
     switch (column.type) {
         case Type::Empty:
             break;
         case Type::Integer:
         case Type::Number:
-            column.numbers.push_back(null ? 0.0 : value.toDouble());
+            column.numbers.push_back(0.0);
             break;
         case Type::Text:
-            column.texts.append(null ? QString() : value.toString());
+            column.textIds.push_back(0);
             break;
         case Type::Variant:
-            column.variants.append(null ? QVariant() : value);
+            column.variants.append(QVariant());
             break;
     }
 }
 
-DbError ListTable::read(DbQuery& query, EngineKind engine, ListTable* table) {
+void ListTable::appendInteger(Column& column, qint64 value, int row) {
+    prepare(column, Type::Integer, row);
+    column.nulls.push_back(false);
+    if (column.type == Type::Variant)
+        column.variants.append(value);
+    else
+        column.numbers.push_back(double(value));
+}
+
+void ListTable::appendNumber(Column& column, double value, int row) {
+    prepare(column, Type::Number, row);
+    column.nulls.push_back(false);
+    if (column.type == Type::Variant)
+        column.variants.append(value);
+    else
+        column.numbers.push_back(value);
+}
+
+void ListTable::appendText(Column& column, const QString& text, int row) {
+    prepare(column, Type::Text, row);
+    column.nulls.push_back(false);
+    if (column.type == Type::Variant) {
+        column.variants.append(text);
+    } else {
+        column.texts.append(text);
+        column.textIds.push_back(quint32(column.texts.size() - 1));
+    }
+}
+
+void ListTable::appendTextId(Column& column, quint32 id) {
+    column.nulls.push_back(false);
+    column.textIds.push_back(id);
+}
+
+void ListTable::appendVariant(Column& column, const QVariant& value, int row) {
+    prepare(column, Type::Variant, row);
+    column.nulls.push_back(false);
+    column.variants.append(value);
+}
+
+void ListTable::append(Column& column, const QVariant& value, int row) {
+    const int typeId = value.typeId();
+    if (value.isNull() || !value.isValid())
+        appendNull(column);
+    else if (isInteger(typeId))
+        appendInteger(column, value.toLongLong(), row);
+    else if (isFloating(typeId))
+        appendNumber(column, value.toDouble(), row);
+    else if (typeId == QMetaType::QString)
+        appendText(column, value.toString(), row);
+    else
+        appendVariant(column, value, row);
+}
+
+void ListTable::finish(int rows) {
+    // A column that held only NULLs.
+    for (Column& column : m_columns) {
+        if (column.type == Type::Empty) {
+            column.type = Type::Number;
+            column.numbers.assign(size_t(rows), 0.0);
+        }
+    }
+    m_rows = rows;
+}
+
+DbError ListTable::read(DbConnection& connection, const SqlStatement& statement, ListTable* table) {
+    if (SqliteRows::available(connection))
+        return readSqlite(connection, statement, table);
+    DbQuery rows;
+    if (DbError error = connection.select(statement, &rows))
+        return error;
+    return readQuery(rows, connection.engine(), table);
+}
+
+DbError ListTable::readSqlite(DbConnection& connection, const SqlStatement& statement,
+                              ListTable* table) {
+    SqliteRows rows;
+    if (DbError error = rows.open(connection, statement))
+        return error;
+    ListTable result;
+    const int columns = rows.columnCount();
+    result.m_columns.resize(size_t(columns));
+    std::vector<Utf8Ids> ids{size_t(columns)};
+    for (int c = 0; c < columns; ++c)
+        result.m_columns[size_t(c)].name = rows.columnName(c).toUpper();
+    int count = 0;
+    while (rows.next()) {
+        for (int c = 0; c < columns; ++c) {
+            Column& column = result.m_columns[size_t(c)];
+            switch (rows.type(c)) {
+                case SqliteRows::Type::Null:
+                    appendNull(column);
+                    break;
+                case SqliteRows::Type::Integer:
+                    appendInteger(column, rows.integer(c), count);
+                    break;
+                case SqliteRows::Type::Real:
+                    appendNumber(column, rows.real(c), count);
+                    break;
+                case SqliteRows::Type::Text:
+                    prepare(column, Type::Text, count);
+                    if (column.type == Type::Text)
+                        appendTextId(column, ids[size_t(c)].id(rows.bytes(c), column.texts));
+                    else
+                        appendVariant(column, QString::fromUtf8(rows.bytes(c)), count);
+                    break;
+                case SqliteRows::Type::Blob:
+                    appendVariant(column, rows.bytes(c).toByteArray(), count);
+                    break;
+            }
+        }
+        ++count;
+    }
+    if (rows.error())
+        return rows.error();
+    result.finish(count);
+    *table = std::move(result);
+    return {};
+}
+
+DbError ListTable::readQuery(DbQuery& query, EngineKind engine, ListTable* table) {
     ListTable result;
     const int columns = query.fieldCount();
-    result.m_columns.resize(columns);
-    std::vector<QHash<QString, QString>> interned(columns);
+    result.m_columns.resize(size_t(columns));
+    std::vector<TextIds> ids{size_t(columns)};
     for (int c = 0; c < columns; ++c)
-        result.m_columns[c].name = query.fieldName(c).toUpper();
+        result.m_columns[size_t(c)].name = query.fieldName(c).toUpper();
     int rows = 0;
     while (query.next()) {
         for (int c = 0; c < columns; ++c) {
-            QVariant value = query.value(c);
-            Column& column = result.m_columns[c];
+            const QVariant value = query.value(c);
+            Column& column = result.m_columns[size_t(c)];
             if (value.typeId() == QMetaType::QString && !value.isNull()) {
-                auto& pool = interned[c];
-                if (pool.size() < kInternLimit) {
-                    const QString text = value.toString();
-                    auto it = pool.constFind(text);
-                    if (it == pool.constEnd())
-                        it = pool.insert(text, text);
-                    value = QVariant(it.value());
+                prepare(column, Type::Text, rows);
+                if (column.type == Type::Text) {
+                    appendTextId(column, ids[size_t(c)].id(value.toString(), column.texts));
+                    continue;
                 }
             }
             append(column, value, rows);
@@ -123,14 +298,7 @@ DbError ListTable::read(DbQuery& query, EngineKind engine, ListTable* table) {
     const QSqlError error = query.sql().lastError();
     if (error.type() != QSqlError::NoError)
         return DbError::fromSql(error, engine);
-    // A column that held only NULLs.
-    for (Column& column : result.m_columns) {
-        if (column.type == Type::Empty) {
-            column.type = Type::Number;
-            column.numbers.assign(rows, 0.0);
-        }
-    }
-    result.m_rows = rows;
+    result.finish(rows);
     *table = std::move(result);
     return {};
 }
@@ -146,13 +314,7 @@ ListTable ListTable::fromValues(const QStringList& fields, const QList<QVariantL
             append(table.m_columns[size_t(c)], row.value(c), r);
         ++r;
     }
-    for (Column& column : table.m_columns) {
-        if (column.type == Type::Empty) {
-            column.type = Type::Number;
-            column.numbers.assign(size_t(r), 0.0);
-        }
-    }
-    table.m_rows = r;
+    table.finish(r);
     return table;
 }
 
@@ -166,7 +328,7 @@ QVariant ListTable::value(int row, int column) const {
         case Type::Number:
             return c.numbers[row];
         case Type::Text:
-            return c.texts.at(row);
+            return c.texts.at(c.textIds[size_t(row)]);
         case Type::Variant:
             return c.variants.at(row);
         case Type::Empty:
@@ -220,6 +382,7 @@ void ListTable::setNumbers(const QString& name, const std::vector<double>& value
     }
     Column& c = m_columns[index];
     c.type = Type::Number;
+    c.textIds.clear();
     c.texts.clear();
     c.variants.clear();
     c.numbers = values;

@@ -8,18 +8,21 @@
 #include <QVariant>
 #include <vector>
 
+class DbConnection;
 class DbQuery;
+struct SqlStatement;
 
 // The rows of one run of a list statement, kept by column: numbers as doubles, texts as
-// shared strings (repeated texts such as registration numbers are stored once), so that
-// a list of a hundred thousand costs stays small.
+// numbers of the column's distinct texts (repeated texts such as registration numbers are
+// stored once), so that a list of a hundred thousand costs stays small and quick to build.
 class ListTable {
 public:
     // A table of given rows, each a list of values in field order (for computations that
     // run on rows the program holds, and for tests).
     static ListTable fromValues(const QStringList& fields, const QList<QVariantList>& rows);
-    // Reads every row of an open result.
-    static DbError read(DbQuery& query, EngineKind engine, ListTable* table);
+    // Runs a SELECT and reads every row: on SQLite straight from the engine, on
+    // PostgreSQL through QtSql.
+    static DbError read(DbConnection& connection, const SqlStatement& statement, ListTable* table);
 
     int rowCount() const { return m_rows; }
     int columnCount() const { return int(m_columns.size()); }
@@ -43,12 +46,27 @@ private:
         QString name;
         Type type = Type::Empty;
         std::vector<double> numbers;
+        std::vector<quint32> textIds;  // per row, its text in texts; 0 is the null text
         QList<QString> texts;
         QList<QVariant> variants;
         std::vector<bool> nulls;
     };
+    // Values are appended to the column of the given row by their kind; the first value
+    // that is not NULL decides how the column stores them.
     static void append(Column& column, const QVariant& value, int row);
+    static void appendNull(Column& column);
+    static void appendInteger(Column& column, qint64 value, int row);
+    static void appendNumber(Column& column, double value, int row);
+    static void appendText(Column& column, const QString& text, int row);
+    static void appendTextId(Column& column, quint32 id);
+    static void appendVariant(Column& column, const QVariant& value, int row);
+    static void prepare(Column& column, Type kind, int row);
     static void toVariants(Column& column, int rows);
+
+    static DbError readQuery(DbQuery& query, EngineKind engine, ListTable* table);
+    static DbError readSqlite(DbConnection& connection, const SqlStatement& statement,
+                              ListTable* table);
+    void finish(int rows);
 
     std::vector<Column> m_columns;
     int m_rows = 0;

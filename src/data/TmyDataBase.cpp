@@ -197,11 +197,8 @@ std::shared_ptr<ListTable> TmyDataBase::runList(RegisterId id, const FilterState
     const RegisterDescriptor& d = Registers::get(id);
     if (d.computed == ComputedValues::TripRates)
         reloadRates();
-    DbQuery rows;
-    DbError failed = m_company.select(listStatement(id, state), &rows);
     auto table = std::make_shared<ListTable>();
-    if (!failed)
-        failed = ListTable::read(rows, m_company.engine(), table.get());
+    const DbError failed = ListTable::read(m_company, listStatement(id, state), table.get());
     if (error)
         *error = failed;
     if (failed)

@@ -3,6 +3,9 @@
 #include "data/DisplayFormat.h"
 #include "data/TmyDataBase.h"
 #include "data/engine/DbQuery.h"
+#include "data/registers/ListSql.h"
+
+#include <QRegularExpression>
 
 #include <cmath>
 
@@ -49,11 +52,15 @@ SqlStatement statement(TmyDataBase& database, RegisterId id, const FilterState& 
     const RegisterDescriptor& d = Registers::get(id);
     const SqlStatement list = database.listStatement(id, d.sums.everyRow ? FilterState() : state);
     QStringList figures;
+    QStringList fields;
+    static const QRegularExpression name(QStringLiteral("[A-Za-z_][A-Za-z0-9_]*"));
     for (const SumColumn& column : d.sums.columns) {
         if (column.kind == SumKind::Count)
             figures << QStringLiteral("COUNT(*)");
         else if (column.kind == SumKind::Sum)
             figures << QStringLiteral("SUM(%1)").arg(column.expression);
+        for (auto it = name.globalMatch(column.expression); it.hasNext();)
+            fields << it.next().captured();
     }
     // Over the list statement itself, so that the figures always follow its joins and
     // clauses (and the vehicle clause finds the columns it names).
@@ -62,6 +69,8 @@ SqlStatement statement(TmyDataBase& database, RegisterId id, const FilterState& 
     const qsizetype order = rows.lastIndexOf(QLatin1String("ORDER BY"), -1, Qt::CaseInsensitive);
     if (order > 0)
         rows.truncate(order);
+    // Nor do the names the figures leave unread: their joins go, the engine would walk them.
+    rows = ListSql::withoutUnusedJoins(rows, fields);
     SqlStatement aggregate(QStringLiteral("SELECT ") + figures.join(QLatin1Char(',')) +
                            QStringLiteral(" FROM (") + rows + QStringLiteral(") AS L"));
     aggregate.bindings = list.bindings;

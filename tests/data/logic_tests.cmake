@@ -4,3 +4,4 @@ flotanor_add_test(tst_filterclauses SOURCES tst_filterclauses.cpp LIBS flotanor_
 flotanor_add_test(tst_triprates SOURCES tst_triprates.cpp LIBS flotanor_data)
 flotanor_add_test(tst_consumption SOURCES tst_consumption.cpp LIBS flotanor_data)
 flotanor_add_test(tst_sqltemplate SOURCES tst_sqltemplate.cpp LIBS flotanor_data)
+flotanor_add_test(tst_unusedjoins SOURCES tst_unusedjoins.cpp LIBS flotanor_data)

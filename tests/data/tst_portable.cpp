@@ -19,7 +19,7 @@ struct Sqlite3 {
     QByteArray out;
 };
 
-Sqlite3 sqlite3(const QString& file, const QByteArray& input) {
+Sqlite3 runSqliteTool(const QString& file, const QByteArray& input) {
     QProcess process;
     process.start(QStringLiteral("sqlite3"), {QStringLiteral("-bail"), file});
     if (!process.waitForStarted())
@@ -75,22 +75,22 @@ private slots:
             QSKIP("the sqlite3 tool reads SQLite files");
         const QString file =
             m_location->location().companyFile(DatabaseCreator::sampleCompanyDir());
-        const Sqlite3 check = sqlite3(file, "PRAGMA integrity_check;\n");
+        const Sqlite3 check = runSqliteTool(file, "PRAGMA integrity_check;\n");
         QCOMPARE(check.status, 0);
         QCOMPARE(check.out.trimmed(), QByteArray("ok"));
         // Another program writes a vehicle; the unique index of registrations stays whole.
         const Sqlite3 written =
-            sqlite3(file,
-                    "INSERT INTO pojazdy (NRREJ, MARKA) VALUES ('ŁÓDŹ 77', 'Żuk');\n"
-                    "PRAGMA integrity_check;\nVACUUM;\n");
+            runSqliteTool(file,
+                          "INSERT INTO pojazdy (NRREJ, MARKA) VALUES ('ŁÓDŹ 77', 'Żuk');\n"
+                          "PRAGMA integrity_check;\nVACUUM;\n");
         QVERIFY2(written.status == 0 && written.out.trimmed() == "ok", written.out.constData());
 
-        const Sqlite3 dump = sqlite3(file, ".dump\n");
+        const Sqlite3 dump = runSqliteTool(file, ".dump\n");
         QCOMPARE(dump.status, 0);
         QTemporaryDir restoredDir;
         const DbLocation elsewhere = DbLocation::sqlite(restoredDir.path());
         QVERIFY(QDir().mkpath(elsewhere.companyDirectory(u"demo"_qs)));
-        const Sqlite3 restore = sqlite3(elsewhere.companyFile(u"demo"_qs), dump.out);
+        const Sqlite3 restore = runSqliteTool(elsewhere.companyFile(u"demo"_qs), dump.out);
         QVERIFY2(restore.status == 0, restore.out.constData());
 
         DbConnection original(QStringLiteral("original"));

@@ -79,6 +79,15 @@ QSqlDatabase DbConnection::database() const {
     return QSqlDatabase::database(m_name, false);
 }
 
+sqlite3* DbConnection::sqliteHandle() const {
+    if (m_engine != EngineKind::Sqlite || !isOpen())
+        return nullptr;
+    const QVariant handle = database().driver()->handle();
+    return handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0
+               ? *static_cast<sqlite3* const*>(handle.data())
+               : nullptr;
+}
+
 bool DbConnection::isOpen() const {
     return QSqlDatabase::contains(m_name) && database().isOpen();
 }
@@ -151,6 +160,10 @@ DbError DbConnection::openSqliteFile(const QString& file, bool mustExist) {
     // A long list being read in one program never holds up a save in another.
     if (!failed)
         failed = execute(SqlStatement(QStringLiteral("PRAGMA journal_mode = WAL")));
+    // The pages a large company's lists walk stay in memory between listings (32 MiB at
+    // most, taken only as pages are read); the engine's 2 MiB would read most of them again.
+    if (!failed)
+        failed = execute(SqlStatement(QStringLiteral("PRAGMA cache_size = -32768")));
     if (failed)
         close();
     return failed;
@@ -381,10 +394,7 @@ DbError DbConnection::runFixed(const QString& sql) {
     if (!isOpen())
         return {DbError::Kind::CannotOpen, QStringLiteral("Baza danych nie jest otwarta.")};
     // Straight to SQLite: through QtSql a savepoint costs more than the row it guards.
-    const QVariant handle = database().driver()->handle();
-    sqlite3* sqlite = handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0
-                          ? *static_cast<sqlite3* const*>(handle.data())
-                          : nullptr;
+    sqlite3* sqlite = sqliteHandle();
     if (!sqlite)
         return execute(SqlStatement(sql));
     sqlite3_stmt*& statement = m_fixed[sql];

@@ -10,8 +10,10 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
-struct sqlite3_stmt;
 #include <QString>
+
+struct sqlite3;
+struct sqlite3_stmt;
 
 // One named database of the program (the main database or a company's) over QtSql,
 // on SQLite or PostgreSQL. Statements run synchronously; every failure comes back as a
@@ -34,6 +36,9 @@ public:
     QString connectionName() const { return m_name; }
     QString schema() const { return m_schema; }  // PostgreSQL only
     QSqlDatabase database() const;
+    // SQLite's own handle of an open SQLite connection, for readers that step rows
+    // themselves; null on PostgreSQL.
+    sqlite3* sqliteHandle() const;
 
     DbError execute(const SqlStatement& statement, int* rowsAffected = nullptr);
     DbError select(const SqlStatement& statement, DbQuery* result);

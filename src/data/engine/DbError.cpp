@@ -35,6 +35,18 @@ static DbError::Kind postgresKind(const QString& state, bool* unique) {
     return DbError::Kind::Other;
 }
 
+DbError DbError::fromSqlite(int code, const QString& message) {
+    bool unique = false;
+    Kind kind = sqliteKind(code, &unique);
+    if (message.contains(QLatin1String("UNIQUE constraint failed"))) {
+        kind = Kind::Constraint;
+        unique = true;
+    }
+    DbError result(kind, message, QString::number(code));
+    result.m_unique = unique;
+    return result;
+}
+
 DbError DbError::fromSql(const QSqlError& error, EngineKind engine) {
     if (error.type() == QSqlError::NoError)
         return {};

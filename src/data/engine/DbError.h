@@ -15,6 +15,8 @@ public:
     DbError() = default;
     DbError(Kind kind, QString message, QString nativeCode = {});
     static DbError fromSql(const QSqlError& error, EngineKind engine);
+    // SQLite's own result code (extended codes too) with its message.
+    static DbError fromSqlite(int code, const QString& message);
 
     bool ok() const { return m_kind == Kind::None; }
     explicit operator bool() const { return !ok(); }  // true when there is an error

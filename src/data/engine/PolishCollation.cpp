@@ -5,6 +5,9 @@
 #include <QLocale>
 #include <QSqlDatabase>
 #include <QSqlDriver>
+#include <QStringDecoder>
+#include <QVarLengthArray>
+#include <cstring>
 
 namespace {
 
@@ -13,10 +16,20 @@ QCollator& collator() {
     return instance;
 }
 
-int compareUtf16(void*, int length1, const void* text1, int length2, const void* text2) {
-    const QStringView a(static_cast<const QChar*>(text1), length1 / 2);
-    const QStringView b(static_cast<const QChar*>(text2), length2 / 2);
-    return PolishCollation::compare(a, b);
+// The engine keeps texts as UTF-8 and hands them over as they are: equal bytes are equal
+// texts (most comparisons while sorting a column of a few distinct kinds or names), the
+// rest are decoded on the stack for the collator.
+int compareUtf8(void*, int length1, const void* text1, int length2, const void* text2) {
+    if (length1 == length2 && std::memcmp(text1, text2, size_t(length1)) == 0)
+        return 0;
+    thread_local QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QVarLengthArray<QChar, 256> a(decoder.requiredSpace(length1));
+    QVarLengthArray<QChar, 256> b(decoder.requiredSpace(length2));
+    const QChar* endA =
+        decoder.appendToBuffer(a.data(), QByteArrayView(static_cast<const char*>(text1), length1));
+    const QChar* endB =
+        decoder.appendToBuffer(b.data(), QByteArrayView(static_cast<const char*>(text2), length2));
+    return PolishCollation::compare(QStringView(a.data(), endA), QStringView(b.data(), endB));
 }
 
 }  // namespace
@@ -48,8 +61,8 @@ bool registerOn(const QSqlDatabase& database) {
     if (!sqlite)
         return false;
     const QByteArray collationName = name().toUtf8();
-    return sqlite3_create_collation(sqlite, collationName.constData(), SQLITE_UTF16, nullptr,
-                                    &compareUtf16) == SQLITE_OK;
+    return sqlite3_create_collation(sqlite, collationName.constData(), SQLITE_UTF8, nullptr,
+                                    &compareUtf8) == SQLITE_OK;
 }
 
 }  // namespace PolishCollation

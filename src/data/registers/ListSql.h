@@ -17,4 +17,11 @@ QString vehicleName(const QString& alias);
 // by its name sorts it so; the stored schema compares texts as the engines do.
 QString withColumnNames(const QString& statement);
 
+// The statement without the LEFT JOINs that cannot change its rows: a join on the whole
+// unique key of its table adds at most one row to each, so when nothing but its own
+// condition and the select items outside usedNames names the table, the join only costs
+// time (the engines keep it under an aggregate). Items naming a dropped table become
+// NULL under their own names. A statement of another shape comes back unchanged.
+QString withoutUnusedJoins(const QString& statement, const QStringList& usedNames);
+
 }  // namespace ListSql

@@ -23,12 +23,8 @@ SqlStatement withClauses(QString text, std::initializer_list<const Clause*> clau
 
 std::shared_ptr<const ListTable> read(TmyDataBase& database, const SqlStatement& statement,
                                       qint64 errorCode) {
-    DbQuery rows;
-    DbError error = database.DatabaseFirma().select(statement, &rows);
     auto table = std::make_shared<ListTable>();
-    if (!error)
-        error = ListTable::read(rows, database.DatabaseFirma().engine(), table.get());
-    if (error) {
+    if (const DbError error = ListTable::read(database.DatabaseFirma(), statement, table.get())) {
         database.errorReport().report(error, errorCode);
         return nullptr;
     }
