@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 export CCACHE_BASEDIR := $(CURDIR)
 export CCACHE_NOHASHDIR := 1
 
-.PHONY: run test test-asan build deps test-deps configure bench fuzz clean
+.PHONY: run test test-asan build deps test-deps configure bench fuzz clean package
 
 run: deps build
 	$(BUILD_DIR)/src/app/flotanor
@@ -31,6 +31,11 @@ configure:
 
 deps:
 	scripts/install-deps.sh
+
+# The Debian package in build/package/ (install it with: sudo apt install ./build/package/flotanor_*.deb).
+package: deps build
+	scripts/install-deps.sh --package
+	cmake --build $(BUILD_DIR) --target package
 
 test-deps:
 	scripts/install-deps.sh --test

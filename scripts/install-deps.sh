@@ -5,10 +5,14 @@ set -euo pipefail
 packages=(
     qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev libqt6sql6-sqlite libqt6sql6-psql
     libsqlite3-dev libssl-dev libical-dev pkgconf ninja-build cmake g++ ccache make
-    fonts-dejavu-core qt6-translations-l10n pxlib-dev
+    fonts-dejavu-core qt6-translations-l10n pxlib-dev librsvg2-bin
 )
 if [ "${1:-}" = "--test" ]; then
-    packages+=(postgresql sqlite3 xvfb xauth imagemagick poppler-utils)
+    packages+=(postgresql sqlite3 xvfb xauth imagemagick poppler-utils
+               desktop-file-utils appstream lintian dpkg-dev groff-base)
+fi
+if [ "${1:-}" = "--package" ]; then
+    packages+=(dpkg-dev)
 fi
 if [ "${1:-}" = "--fuzz" ]; then
     packages+=(clang)

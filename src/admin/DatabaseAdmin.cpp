@@ -6,6 +6,9 @@
 #include "data/schema/Schema.h"
 #include "support/MessageService.h"
 #include "support/PasswordHash.h"
+#include "support/Progress.h"
+
+#include <sqlite3.h>
 
 #include <QAtomicInt>
 #include <QDir>
@@ -409,12 +412,27 @@ DbError DatabaseAdmin::emptyEntry(DbConnection& company, const EmptyEntry& entry
 DatabaseAdmin::PackOutcome DatabaseAdmin::pack(DbConnection& company) {
     PackOutcome outcome;
     if (company.engine() == EngineKind::Sqlite) {
-        // One file holds every table of the company: one VACUUM packs them all.
+        // One file holds every table of the company: one VACUUM packs them all. The engine
+        // calls back while it works, so that the window stays painted.
+        sqlite3* handle = company.sqliteHandle();
+        if (handle)
+            sqlite3_progress_handler(
+                handle, 20000,
+                [](void*) {
+                    Progress::report(0, 0);
+                    return 0;  // never interrupted: a VACUUM stopped midway would be lost work
+                },
+                nullptr);
         outcome.error = company.execute(SqlStatement(QStringLiteral("VACUUM")));
+        if (handle)
+            sqlite3_progress_handler(handle, 0, nullptr, nullptr);
         outcome.ok = outcome.error.ok();
         return outcome;
     }
-    for (const QString& table : Schema::companyTableNames()) {
+    const QStringList tables = Schema::companyTableNames();
+    for (const QString& table : tables) {
+        Progress::stage(QStringLiteral("Tabela %1").arg(table));
+        Progress::report(tables.indexOf(table), tables.size());
         outcome.error = company.execute(SqlStatement(
             QStringLiteral("VACUUM ANALYZE ") + DbConnection::quoteIdentifier(company.schema()) +
             QLatin1Char('.') + table));

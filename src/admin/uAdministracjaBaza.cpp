@@ -1,5 +1,7 @@
 #include "admin/uAdministracjaBaza.h"
 
+#include "shell/ProgressBox.h"
+
 #include "admin/DatabaseAdmin.h"
 #include "data/TmyDataBase.h"
 #include "support/MessageService.h"
@@ -103,7 +105,12 @@ void TfAdministracjaBaza::WyczyscClick() {
 }
 
 void TfAdministracjaBaza::OptymalizujClick() {
-    const DatabaseAdmin::PackOutcome outcome = DatabaseAdmin::pack(m_db.DatabaseFirma());
+    DatabaseAdmin::PackOutcome outcome;
+    {
+        // Not to be stopped: a table half packed would be packed again anyway.
+        ProgressBox progress(this, QStringLiteral("Optymalizacja tabel"), false);
+        outcome = DatabaseAdmin::pack(m_db.DatabaseFirma());
+    }
     if (outcome.ok) {
         m_messages.information(kInformation,
                                QStringLiteral("Optymalizacja zakończyła się powodzeniem"));

@@ -4,6 +4,7 @@
 #include "admin/legacy/LegacyMigration.h"
 #include "admin/uWskazBaze.h"
 #include "data/schema/DatabaseCreator.h"
+#include "shell/ProgressBox.h"
 #include "support/MessageService.h"
 
 #include <QDir>
@@ -35,8 +36,11 @@ void TfWskazBaze::importLegacy() {
                                             "danych w lokalizacji %2?")
                                  .arg(QDir::toNativeSeparators(source), location->displayText())))
         return;
-    const LegacyMigrationResult result =
-        LegacyMigration::run(source, *location, *password, m_messages);
+    LegacyMigrationResult result;
+    {
+        ProgressBox progress(this, QStringLiteral("Przenoszenie bazy danych"), true);
+        result = LegacyMigration::run(source, *location, *password, m_messages);
+    }
     QString report;
     for (const LegacyTableReport& table : result.tables) {
         report += table.line() + u'\n';

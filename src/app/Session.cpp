@@ -1,5 +1,7 @@
 #include "app/Session.h"
 
+#include "shell/ProgressBox.h"
+
 #include "admin/ConfigPP.h"
 #include "admin/DatabaseAdmin.h"
 #include "admin/LocationStore.h"
@@ -171,6 +173,7 @@ bool Session::openAsSupervisor() {
 }
 
 void Session::upgradeCompany(const DbLocation& where) {
+    ProgressBox progress(nullptr, QStringLiteral("Aktualizacja bazy danych"), false);
     CompanyUpgrade(m_db.DatabaseFirma(), m_messages, where.displayText() + u'/' + m_dir).run();
 }
 

@@ -14,31 +14,28 @@
 #include "shell/uMain.h"
 #include "shell/uSplash.h"
 #include "support/OVUtilities.h"
+#include "support/ProgramVersion.h"
 
 #include "registers/RegisterEditorsInstall.h"
 
 #include <QCommandLineParser>
 #include <QDebug>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QTimer>
+#include <QTranslator>
 
-int main(int argc, char* argv[]) {
-    FlotanorApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Flotanor "));
-    QApplication::setApplicationDisplayName(QStringLiteral("Flotanor"));
-    const QStringList arguments = QApplication::arguments();
-    const ProgramLanguage language(app, TOVUtilities::defaultDataDirectory());
+namespace {
 
-    // One copy per computer, unless the first argument allows more.
-    SingleInstance instance(TOVUtilities::defaultDataDirectory());
-    if (arguments.value(1) != QLatin1String("ENABLEMULTIRUN") && !instance.acquire()) {
-        QMessageBox::information(nullptr, tx(QStringLiteral("Informacja")),
-                                 tx(SingleInstance::refusedMessage()));
-        return 0;
-    }
-
-    QCommandLineParser parser;
-    parser.addHelpOption();
+// The options of the program; --help and --version end it before any window.
+void describeOptions(QCommandLineParser& parser) {
+    parser.setApplicationDescription(
+        QStringLiteral("Flotanor - ewidencja floty pojazdów firmy: pojazdy i kierowcy, koszty, "
+                       "tankowania, przejazdy, naprawy, terminy, raporty i wykresy."));
+    parser.addOption({{QStringLiteral("h"), QStringLiteral("help")},
+                      QStringLiteral("Wyświetla tę pomoc i kończy pracę.")});
+    parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("ENABLEMULTIRUN"),
                                  QStringLiteral("Pozwala uruchomić kolejną kopię programu."),
                                  QStringLiteral("[ENABLEMULTIRUN]"));
@@ -56,6 +53,54 @@ int main(int argc, char* argv[]) {
         {QStringLiteral("generate-language-file"),
          QStringLiteral("Zapisuje teksty okien i raportów do pliku języka i kończy pracę."),
          QStringLiteral("PLIK")});
+}
+
+// --help and --version are answered on the terminal without a display.
+bool answersOnTerminal(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        for (const char* option : {"--help", "-h", "--version", "-v"}) {
+            if (qstrcmp(argv[i], option) == 0)
+                return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (answersOnTerminal(argc, argv)) {
+        QCoreApplication terminal(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("flotanor"));
+        QTranslator qtTexts;  // "Użycie", "Opcje" of Qt's own help
+        if (qtTexts.load(QLocale(QLocale::Polish), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(&qtTexts);
+        QCoreApplication::setApplicationVersion(programVersion());
+        QCommandLineParser parser;
+        describeOptions(parser);
+        parser.process(terminal);  // --version prints and ends the program
+        parser.showHelp(0);
+    }
+    FlotanorApplication app(argc, argv);
+    QApplication::setApplicationVersion(programVersion());
+    // The window belongs to the menu entry (its icon and name in the task bar).
+    QGuiApplication::setDesktopFileName(QStringLiteral("pl.orvelin.Flotanor"));
+    QApplication::setApplicationName(QStringLiteral("Flotanor "));
+    QApplication::setApplicationDisplayName(QStringLiteral("Flotanor"));
+    const QStringList arguments = QApplication::arguments();
+    const ProgramLanguage language(app, TOVUtilities::defaultDataDirectory());
+
+    // One copy per computer, unless the first argument allows more.
+    SingleInstance instance(TOVUtilities::defaultDataDirectory());
+    if (arguments.value(1) != QLatin1String("ENABLEMULTIRUN") && !instance.acquire()) {
+        QMessageBox::information(nullptr, tx(QStringLiteral("Informacja")),
+                                 tx(SingleInstance::refusedMessage()));
+        return 0;
+    }
+
+    QCommandLineParser parser;
+    describeOptions(parser);
     parser.process(app);
 
     TfSplash splash;

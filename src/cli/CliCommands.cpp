@@ -16,6 +16,7 @@
 #include "output/CsvSheet.h"
 #include "output/Sums.h"
 #include "support/OVUtilities.h"
+#include "support/ProgramVersion.h"
 
 #include <cstdio>
 
@@ -206,6 +207,9 @@ QString commandsText() {
     return QStringLiteral(
         "flotanor-cli - ewidencja floty pojazdów z wiersza poleceń\n"
         "\n"
+        "Użycie: flotanor-cli POLECENIE ARGUMENTY [opcje]\n"
+        "        flotanor-cli --help | --version\n"
+        "\n"
         "Polecenia:\n"
         "  create-database LOKALIZACJA [--demo] [--replace] [--password HASŁO]\n"
         "                  [--admin-password HASŁO]\n"
@@ -262,6 +266,11 @@ int run(const QStringList& arguments) {
         arguments.first() == QLatin1String("-h") || arguments.first() == QLatin1String("help")) {
         out(helpText().toUtf8());
         return arguments.isEmpty() ? kUsage : 0;
+    }
+    if (arguments.first() == QLatin1String("--version") ||
+        arguments.first() == QLatin1String("-v")) {
+        out(QStringLiteral("flotanor-cli %1\n").arg(programVersion()).toUtf8());
+        return 0;
     }
     const QString command = arguments.first();
     const QStringList rest = arguments.mid(1);

@@ -193,6 +193,7 @@ int report(const CliArguments& args) {
             return fail(kUsage, outcome.message);
         case ReportOutcome::Status::LayoutFailed:
         case ReportOutcome::Status::Failed:
+        case ReportOutcome::Status::Cancelled:  // nobody stops the command line
             return fail(kFailed, outcome.message);
         case ReportOutcome::Status::Prepared:
             break;

@@ -92,7 +92,6 @@ MainMenus::MainMenus(QMainWindow* window) : QObject(window), m_window(window) {
         make("SprawdzMagazyn1", QStringLiteral("Sprawdź stany magazynowe"), {}, {}));
     QMenu* addons = bar->addMenu(QStringLiteral("D&odatki"));
     addons->setObjectName(QStringLiteral("Dodatki1"));
-    addons->setObjectName(QStringLiteral("Dodatki1"));
     addons->addAction(make("instalujDodatki1", QStringLiteral("Zainstaluj dodatek"), {}, {}));
     addons->addSeparator();
     // The sixteen slots; each shows while its slot has a name.

@@ -1,5 +1,7 @@
 #include "shell/ReportsPage.h"
 
+#include "shell/ProgressBox.h"
+
 #include "admin/ConfigPP.h"
 #include "data/TmyDataBase.h"
 #include "output/report/ReportPreview.h"
@@ -213,9 +215,15 @@ void ReportsPage::runReport(const CatalogueReport& entry) {
         return;
     }
     BusyCursor busy;
-    ReportOutcome outcome = ReportRunner::run(m_db, entry, c, m_options);
+    ReportOutcome outcome;
+    {
+        ProgressBox progress(this, QStringLiteral("Przygotowanie raportu"), true);
+        outcome = ReportRunner::run(m_db, entry, c, m_options);
+    }
     busy.release();
     switch (outcome.status) {
+        case ReportOutcome::Status::Cancelled:
+            return;  // stopped by the person: nothing to show
         case ReportOutcome::Status::Prepared: {
             ReportPreview preview(std::move(outcome.report), m_messages, window());
             preview.exec();

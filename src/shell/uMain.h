@@ -7,6 +7,7 @@
 #include "shell/RecordEditors.h"
 #include "shell/RegisterSearch.h"
 #include "shell/TipsOfTheDay.h"
+#include "support/ProgramVersion.h"
 
 #include <QMainWindow>
 #include <array>
@@ -45,7 +46,7 @@ public:
            SettingsFile* settings = nullptr, QWidget* parent = nullptr);
     ~TfMain() override;
 
-    static QString version() { return QStringLiteral("2.0.1"); }
+    static QString version() { return programVersion(); }
 
     // Opens a session on a company: every filter reset, the start page, the vehicle list.
     void startSession(const QString& companyName, const QString& userText);

@@ -10,6 +10,7 @@
 #include "data/engine/DbConnection.h"
 #include "data/schema/CompanyUpgrade.h"
 #include "data/schema/DatabaseCreator.h"
+#include "support/Progress.h"
 
 #include <QDate>
 #include <QDir>
@@ -244,21 +245,38 @@ private slots:
         QCOMPARE(store.password().value_or(QString()), QStringLiteral("hasło1"));
     }
 
-    // A table that cannot be read stops the migration with its name, leaving no database.
-    void unreadableTableLeavesNothing() {
+    // A table that cannot be read stops the migration with its name, and so does the person
+    // stopping it at its first table; either way no database is left.
+    void stoppedMigrationLeavesNothing_data() {
+        QTest::addColumn<bool>("unreadable");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("unreadable table") << true << QStringLiteral("koszty.DB");
+        QTest::newRow("stopped by the person") << false << QStringLiteral("przerwane");
+    }
+
+    void stoppedMigrationLeavesNothing() {
+        QFETCH(bool, unreadable);
+        QFETCH(QString, message);
         QTemporaryDir source;
         writeLegacy(source.path());
-        QFile broken(source.path() + "/zolw/koszty.DB");
-        QVERIFY(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        broken.write(QByteArray(300, 'x'));
-        broken.close();
+        if (unreadable) {
+            QFile broken(source.path() + "/zolw/koszty.DB");
+            QVERIFY(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            broken.write(QByteArray(300, 'x'));
+        }
         TestLocation place;
         REQUIRE_LOCATION(place);
+        struct Stop : ProgressSink {
+            bool update(const QString&, qint64, qint64 total) override { return total == 0; }
+        } stop;
+        std::optional<Progress::Scope> stopping;
+        if (!unreadable)
+            stopping.emplace(&stop);
 
         const LegacyMigrationResult result = LegacyMigration::run(
             source.path(), place.location(), QStringLiteral("hasło1"), m_messages);
         QVERIFY(!result.ok);
-        QVERIFY2(result.message.contains("koszty.DB"), qPrintable(result.message));
+        QVERIFY2(result.message.contains(message), qPrintable(result.message));
         QVERIFY(!DatabaseCreator::databaseExists(place.location()));
     }
 };

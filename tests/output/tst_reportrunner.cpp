@@ -9,6 +9,7 @@
 #include "data/engine/DbQuery.h"
 #include "data/engine/RowInsert.h"
 #include "output/report/ReportRunner.h"
+#include "support/Progress.h"
 
 #include <QDir>
 #include <QTest>
@@ -37,6 +38,7 @@ private slots:
     void brokenLayoutChangesNothing();
     void costsReportHoldsTheListAndItsTotal();
     void everyReportPrepares();
+    void longReportShowsProgressAndStops();
 
 private:
     // A layout of the data directory's own that prints one field per row.
@@ -197,6 +199,43 @@ void TstReportRunner::brokenLayoutChangesNothing() {
 
 // The vehicle costs report under a vehicle and a year prints every row of the costs list
 // and the gross total of those rows, to the grosz.
+// Preparing a report tells how far it has come, row by row against the list's rows, and
+// stops when the person asks: then there is no report to show.
+void TstReportRunner::longReportShowsProgressAndStops() {
+    struct Watch : ProgressSink {
+        QList<std::pair<qint64, qint64>> reports;
+        int stopAfter = -1;
+        bool update(const QString&, qint64 done, qint64 total) override {
+            reports.append({done, total});
+            return stopAfter < 0 || reports.size() <= stopAfter;
+        }
+    };
+    ReportChoices choices;
+    choices.selection.vehicle = u"WA 12345"_qs;  // every cost of the vehicle
+    m_db->applySelection(choices.selection);
+    ListModel costs(RegisterId::Koszty);
+    QVERIFY(m_db->refreshList(RegisterId::Koszty, costs));
+    QVERIFY2(costs.rowCount() > 64, "the sample vehicle has too few costs to see progress");
+    for (const int stopAfter : {-1, 1}) {
+        Watch watch;
+        watch.stopAfter = stopAfter;
+        ReportOutcome outcome;
+        {
+            Progress::Scope scope(&watch);
+            outcome = ReportRunner::run(*m_db, report("koszty_p"), choices, TconfigPP());
+        }
+        QVERIFY(watch.reports.size() >= (stopAfter < 0 ? 2 : 1));
+        for (qsizetype i = 0; i < watch.reports.size(); ++i) {
+            QCOMPARE(watch.reports[i].second, qint64(costs.rowCount()));
+            QVERIFY(i == 0 || watch.reports[i].first > watch.reports[i - 1].first);
+        }
+        QCOMPARE(outcome.status, stopAfter < 0 ? ReportOutcome::Status::Prepared
+                                               : ReportOutcome::Status::Cancelled);
+    }
+    // Without anybody watching nothing stops.
+    QVERIFY(ReportRunner::run(*m_db, report("koszty_p"), choices, TconfigPP()).prepared());
+}
+
 void TstReportRunner::costsReportHoldsTheListAndItsTotal() {
     FilterSelection selection;
     selection.vehicle = u"WA 12345"_qs;

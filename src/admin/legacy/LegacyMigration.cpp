@@ -1,5 +1,7 @@
 #include "admin/legacy/LegacyMigration.h"
 
+#include "support/Progress.h"
+
 #include "admin/legacy/LegacyFiles.h"
 #include "admin/legacy/ParadoxTable.h"
 #include "data/engine/DbConnection.h"
@@ -79,6 +81,7 @@ public:
         }
         LegacyTableReport report;
         report.table = label;
+        Progress::stage(QStringLiteral("Przenoszenie tabeli %1").arg(label));
         if (DbError error =
                 db.execute(SqlStatement(QStringLiteral("DELETE FROM %1").arg(table.name)))) {
             result.message = error.message();
@@ -90,6 +93,11 @@ public:
         const QString key = table.autoKey();
         QVariantList values;
         for (int row = 0; row < legacy.rowCount(); ++row) {
+            // Stopping is safe: a migration that does not finish leaves nothing behind.
+            if (row % 256 == 0 && !Progress::report(row, legacy.rowCount())) {
+                result.message = QStringLiteral("Przenoszenie bazy danych przerwane.");
+                return false;
+            }
             if (!legacy.readRow(row, &values))
                 continue;  // a deleted record
             ++report.read;

@@ -1,5 +1,7 @@
 #include "data/schema/CompanyUpgrade.h"
 
+#include "support/Progress.h"
+
 #include "data/ErrorLog.h"
 #include "data/engine/DbConnection.h"
 #include "data/schema/Schema.h"
@@ -186,6 +188,9 @@ bool CompanyUpgrade::step(const QString& version, qint64 failureCode,
                           bool (CompanyUpgrade::*actions)()) {
     if (m_reached.contains(version))
         return true;
+    const QStringList all = versions();
+    Progress::stage(QStringLiteral("Aktualizacja bazy danych do wersji %1").arg(version));
+    Progress::report(all.indexOf(version), all.size());
     bool ok = !m_db.begin();
     ok = ok && (this->*actions)();
     ok = ok && !recordVersion(m_db, version);

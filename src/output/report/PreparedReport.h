@@ -64,6 +64,7 @@ struct PreparedReport {
     QSizeF pageSize;  // mm
     QPageLayout::Orientation orientation = QPageLayout::Portrait;
     QList<PreparedPage> pages;
+    bool cancelled = false;  // the person stopped the preparing: the pages are incomplete
 
     // The next text line after the given place holding the text (case ignored), from the
     // first page again after the last; not found when no line holds it.

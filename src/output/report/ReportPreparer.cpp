@@ -1,5 +1,7 @@
 #include "output/report/ReportPreparer.h"
 
+#include "support/Progress.h"
+
 #include "output/report/ReportPainter.h"
 
 #include <QTextLayout>
@@ -340,8 +342,15 @@ PreparedReport ReportPreparer::prepare(ReportDataSource* source, ReportValues& v
     startPage();
     if (const Band* data = m_layout.band(BandKind::Data)) {
         if (source) {
-            for (; !source->atEnd(); source->next())
+            const int total = source->rowCount();
+            for (int row = 0; !source->atEnd(); source->next(), ++row) {
+                // A long report shows how far it has come and may be stopped.
+                if (row % 64 == 0 && !Progress::report(row, total)) {
+                    m_report.cancelled = true;
+                    break;
+                }
                 place(render(*data));
+            }
         } else {
             place(render(*data));
         }

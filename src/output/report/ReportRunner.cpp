@@ -198,8 +198,9 @@ ReportOutcome run(TmyDataBase& database, const CatalogueReport& entry, const Rep
         outcome.message = error->text();
         return outcome;
     }
-    outcome.status = ReportOutcome::Status::Prepared;
     outcome.report = std::move(std::get<PreparedReport>(result));
+    outcome.status = outcome.report.cancelled ? ReportOutcome::Status::Cancelled
+                                              : ReportOutcome::Status::Prepared;
     return outcome;
 }
 

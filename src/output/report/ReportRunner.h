@@ -30,7 +30,7 @@ struct ReportChoices {
 };
 
 struct ReportOutcome {
-    enum class Status { Prepared, Refused, LayoutFailed, Failed };
+    enum class Status { Prepared, Refused, LayoutFailed, Failed, Cancelled };
     Status status = Status::Failed;
     QString message;  // Refused: the precondition's message; LayoutFailed: where and why
     PreparedReport report;

@@ -10,6 +10,8 @@ public:
     virtual void first() = 0;
     virtual void next() = 0;
     virtual bool atEnd() const = 0;
+    // How many rows the walk has, for the progress of a long report; 0 when not known.
+    virtual int rowCount() const { return 0; }
 };
 
 // What answers the placeholders of a layout. The engine asks for each name at most once

@@ -65,6 +65,7 @@ public:
     void first() override;
     void next() override;
     bool atEnd() const override;
+    int rowCount() const override { return m_rowCount; }
     QString value(const QString& name) override;
     void pageStarted(int page) override;
 
