@@ -38,6 +38,7 @@
 #include "registers/uZlecenia.h"
 #include "registers/uZuzycie.h"
 #include "shell/FilterBar.h"
+#include "shell/ProgressBox.h"
 #include "shell/RegisterPage.h"
 #include "shell/uAbout.h"
 #include "shell/uMain.h"
@@ -51,8 +52,10 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
+#include <QProgressDialog>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
 #include <QToolButton>
 
@@ -237,6 +240,14 @@ void saveScreenshots(TfMain& window, TmyDataBase& database, MessageService& mess
     files.setNameFilters({tx(QStringLiteral("Arkusz CSV (*.csv)"))});
     files.resize(760, 460);
     grabWidget(files, path(QStringLiteral("dialog-pliku")));
+    {
+        // The progress box of a long report, once it has shown itself.
+        ProgressBox progress(&window, QStringLiteral("Przygotowanie raportu"), true);
+        QThread::msleep(600);
+        progress.update(QStringLiteral("Przygotowanie raportu"), 4200, 10000);
+        if (auto* box = window.findChild<QProgressDialog*>(QStringLiteral("ProgressBox")))
+            grabWidget(*box, path(QStringLiteral("postep")));
+    }
     // The news and the update check against the server of the settings, as far as they get
     // within a few seconds.
     const TconfigPP settings = SettingsFile(SettingsFile::defaultPath()).load();
