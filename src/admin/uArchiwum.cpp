@@ -153,6 +153,7 @@ TfArchiwum::TfArchiwum(TmyDataBase& database, MessageService& messages, QWidget*
     right->addStretch(1);
     auto* close = button(QStringLiteral("BZamknij"), QStringLiteral("&Zamknij"));
     close->setToolTip(QStringLiteral("Zamknij to okno"));
+    close->setDefault(true);  // Enter closes; the other buttons act on archives
     right->addWidget(close);
     layout->addLayout(right);
 

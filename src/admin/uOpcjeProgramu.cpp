@@ -180,7 +180,7 @@ TfOpcjeProgramu::TfOpcjeProgramu(TconfigPP& config, SettingsFile* settings,
     // Neither button is a default one: Enter in the report lines must not save.
     auto* save = new QPushButton(QStringLiteral("  &Zapisz   "));
     save->setObjectName(QStringLiteral("SpeedButton1"));
-    save->setAutoDefault(false);
+    save->setDefault(true);
     auto* cancel = new QPushButton(QStringLiteral("  &Anuluj   "));
     cancel->setObjectName(QStringLiteral("SpeedButton2"));
     cancel->setAutoDefault(false);

@@ -52,6 +52,7 @@ TfUserzy::TfUserzy(TmyDataBase& database, MessageService& messages, QWidget* par
     layout->addWidget(m_tabs);
 
     auto* close = button(QStringLiteral("BOk"), QStringLiteral("&Ok"));
+    close->setDefault(true);
     auto* bottom = new QHBoxLayout;
     bottom->addStretch(1);
     bottom->addWidget(close);

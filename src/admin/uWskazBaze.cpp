@@ -92,6 +92,7 @@ TfWskazBaze::TfWskazBaze(TmyDataBase& database, MessageService& messages, Locati
     m_next->setObjectName(QStringLiteral("BDalej"));
     for (QPushButton* button : {login, m_menu, m_next})
         button->setAutoDefault(false);
+    m_next->setDefault(true);  // Enter goes on, as "Dalej"
     buttons->addWidget(login);
     buttons->addStretch(1);
     buttons->addWidget(m_menu);

@@ -52,7 +52,7 @@ TfSumy::TfSumy(QWidget* parent) : QWidget(parent, Qt::Tool) {
     m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionMode(QAbstractItemView::NoSelection);
-    m_grid->setFocusPolicy(Qt::NoFocus);
+    m_grid->setFocusPolicy(Qt::TabFocus);  // read with the keyboard, never edited
     m_grid->setItemDelegate(new SumsCellDelegate(m_grid));
 
     m_top = new QCheckBox(QStringLiteral("Okno zawsze na wierzchu"));

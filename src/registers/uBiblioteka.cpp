@@ -170,6 +170,7 @@ TfBiblioteka::TfBiblioteka(TmyDataBase& database, MessageService& messages, bool
     }
     side->addStretch(1);
     QPushButton* close = button(QStringLiteral("BZamknij"), QStringLiteral("&Zamknij"));
+    close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     side->addWidget(close);
     middle->addLayout(side);

@@ -1,6 +1,7 @@
 #include "shell/MainMenus.h"
 
 #include "data/registers/RegisterDescriptor.h"
+#include "shell/MenuAccelerators.h"
 #include "shell/Navigation.h"
 
 #include <QAction>
@@ -123,6 +124,11 @@ MainMenus::MainMenus(QMainWindow* window) : QObject(window), m_window(window) {
     tools->addAction(sums);
     tools->addSeparator();
     tools->addAction(fiszka);
+    // Every item reachable from the keyboard: Alt and the menu's letter, then the item's.
+    for (QAction* title : bar->actions()) {
+        if (QMenu* menu = title->menu())
+            MenuAccelerators::keep(menu);
+    }
 }
 
 QAction* MainMenus::make(const char* name, const QString& text, const QString& hint,

@@ -19,7 +19,7 @@ flotanor_add_library(flotanor_shell_ui
         MessagePage.h MessagePage.cpp
         ReportsPage.h ReportsPage.cpp
         MainNavigation.h MainNavigation.cpp
-        MainMenus.h MainMenus.cpp
+        MainMenus.h MainMenus.cpp MenuAccelerators.h MenuAccelerators.cpp
         StartupReminders.h StartupReminders.cpp
         uMain.h uMain.cpp uMainRecords.cpp uMainAdmin.cpp
     LIBS flotanor_shell flotanor_progress_ui flotanor_registers_ui flotanor_output flotanor_output_ui flotanor_import_ui flotanor_options_ui flotanor_addons flotanor_news_ui flotanor_admin flotanor_data

@@ -109,6 +109,7 @@ ImportWindow::ImportWindow(ImportKind kind, TmyDataBase& database, MessageServic
     m_save = button("zapisz", QStringLiteral("Zapisz &wynik w .CSV"),
                     QStringLiteral("Zapisz arkusz .CSV wraz z informacjami o wyniku importu"));
     m_close = button("SpeedButton6", QStringLiteral("&Zamknij"), QStringLiteral("Zamknij okno"));
+    m_close->setDefault(true);  // Enter never starts an import
     m_cancelButton =
         button("przerwij", QStringLiteral("Przerwij"), QStringLiteral("Przerwij import"));
     m_progress = new QProgressBar;
