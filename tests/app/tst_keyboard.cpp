@@ -1,6 +1,6 @@
 // The program without a mouse: every item of the main window's menus has its letter, every
 // button, field and list of every window is reached with Tab, and every dialog with
-// buttons has one that Enter presses.
+// buttons has one that Enter presses and Esc closes it.
 #include "ScriptedMessageService.h"
 #include "TestCompany.h"
 #include "app/EveryWindow.h"
@@ -10,6 +10,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
+#include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QHeaderView>
@@ -129,6 +130,39 @@ private slots:
         for (const QString& problem : std::as_const(problems))
             qWarning("%s", qPrintable(problem));
         QVERIFY2(problems.isEmpty(), "see the warnings above");
+    }
+
+    // Esc pressed where the focus stands when a dialog opens closes it without a question,
+    // as nothing was changed yet.
+    void escClosesEveryDialog() {
+        TconfigPP config;
+        config.pokazujPoradeDnia = false;
+        TfMain window(m_company->db(), m_messages, config);
+        QStringList problems;
+        int dialogs = 0;
+        forEveryWindow(window, m_company->db(), m_messages, [&](QWidget& w) {
+            auto* dialog = qobject_cast<QDialog*>(&w);
+            if (!dialog)
+                return;
+            ++dialogs;
+            m_messages.clear();
+            dialog->show();
+            QApplication::setActiveWindow(dialog);
+            QWidget* focus = dialog->focusWidget() ? dialog->focusWidget() : dialog;
+            QTest::keyClick(focus, Qt::Key_Escape);
+            if (dialog->isVisible())
+                problems << WindowTexts::sectionOf(w) + QStringLiteral(": Esc in ") +
+                                QLatin1String(focus->metaObject()->className()) + u' ' +
+                                focus->objectName() + QStringLiteral(" leaves it open");
+            if (!m_messages.shown().isEmpty())
+                problems << WindowTexts::sectionOf(w) + QStringLiteral(": Esc asked ") +
+                                m_messages.texts().join(u'|');
+            dialog->hide();
+        });
+        for (const QString& problem : std::as_const(problems))
+            qWarning("%s", qPrintable(problem));
+        QVERIFY2(problems.isEmpty(), "see the warnings above");
+        QVERIFY(dialogs > 40);
     }
 };
 
