@@ -74,6 +74,45 @@ void RegisterGrid::setCurrentRow(int row) {
     scrollTo(currentIndex());
 }
 
+void RegisterGrid::fitColumnsToContents() {
+    m_fitPending = true;
+    if (isVisible())
+        fitColumns();
+}
+
+void RegisterGrid::showEvent(QShowEvent* event) {
+    QTableView::showEvent(event);
+    if (m_fitPending)
+        fitColumns();
+}
+
+void RegisterGrid::fitColumns() {
+    m_fitPending = false;
+    if (!model())
+        return;
+    resizeColumnsToContents();
+    const int columns = model()->columnCount();
+    QList<int> widths(columns);
+    for (int c = 0; c < columns; ++c)
+        widths[c] = columnWidth(c) + 12;
+    // Long names and notes would push the amounts out of sight: the widest columns are
+    // narrowed, step by step, until all fit or they reach an eighth of the width.
+    const int available = viewport()->width();
+    const int lowest = std::max(140, available / 8);
+    const auto total = [&widths](int cap) {
+        int sum = 0;
+        for (int w : widths)
+            sum += std::min(w, cap);
+        return sum;
+    };
+    int cap = 320;
+    while (cap > lowest && total(cap) > available)
+        cap = std::max(lowest, cap - 10);
+    for (int c = 0; c < columns; ++c)
+        setColumnWidth(c,
+                       std::max(std::min(widths[c], cap), horizontalHeader()->sectionSizeHint(c)));
+}
+
 void RegisterGrid::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         emit openRecord();

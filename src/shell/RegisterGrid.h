@@ -14,6 +14,9 @@ public:
     void setHighlightedColumn(int column);
     int currentRow() const;
     void setCurrentRow(int row);
+    // Gives the columns the width of the rows they show, narrowing the widest so that more
+    // columns fit; done once the grid is shown, when its width is known.
+    void fitColumnsToContents();
 
 signals:
     void openRecord();
@@ -21,6 +24,11 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    void fitColumns();
+    bool m_fitPending = false;
 };

@@ -145,9 +145,7 @@ void RegisterPage::relist(TmyDataBase& database) {
     m_grid->setCurrentRow(found >= 0 ? found : 0);
     // The columns take the width of the first rows they show.
     if (!m_sized && m_model->rowCount() > 0) {
-        m_grid->resizeColumnsToContents();
-        for (int c = 0; c < d.columns.size(); ++c)
-            m_grid->setColumnWidth(c, std::min(m_grid->columnWidth(c) + 12, 320));
+        m_grid->fitColumnsToContents();
         m_sized = true;
     }
 }

@@ -98,6 +98,7 @@ void TstMainWindow::initTestCase() {
     m_window = std::make_unique<TfMain>(*m_db, m_messages, m_config);
     m_window->startSession(DatabaseCreator::sampleCompanyName(),
                            QStringLiteral("ADMIN, Administrator"));
+    m_window->resize(1280, 800);
     m_window->show();
 }
 
@@ -150,6 +151,11 @@ void TstMainWindow::pageSwitchListsTheRegister() {
     const auto all = m_db->runList(RegisterId::Koszty, m_db->filter(RegisterId::Koszty), &error);
     QVERIFY(all && all->rowCount() > 100);
     QCOMPARE(costs->model()->rowCount(), all->rowCount());
+    // Long names do not push the amounts out of sight on a common screen.
+    const int gross = 8;
+    QCOMPARE(costs->model()->headerData(gross, Qt::Horizontal).toString(), u"Brutto"_qs);
+    QVERIFY(costs->columnViewportPosition(gross) + costs->columnWidth(gross) <=
+            costs->viewport()->width());
     QVERIFY(m_window->action(QStringLiteral("SBDodaj"))->isEnabled());
     QVERIFY(m_window->action(QStringLiteral("SBcsvMenu"))->isEnabled());
 
