@@ -177,6 +177,20 @@ QString write(const QString& path, const QList<Field>& fields, const QList<Row>&
         return error;
     }
     doc->px_head->px_doscodepage = 1250;
+    // Memos longer than their part in the record go to the table's .MB file.
+    pxblob_t* blob = nullptr;
+    if (std::any_of(fields.begin(), fields.end(),
+                    [](const Field& f) { return f.kind == Kind::Memo; })) {
+        const QString blobPath = path.left(path.lastIndexOf(u'.')) + QStringLiteral(".MB");
+        QFile::remove(blobPath);
+        blob = PX_new_blob(doc);
+        if (!blob || PX_create_blob_file(blob, QFile::encodeName(blobPath).constData()) < 0) {
+            PX_close(doc);
+            PX_delete(doc);
+            return QStringLiteral("cannot create %1").arg(blobPath);
+        }
+        doc->px_blob = blob;
+    }
     if (!password.isEmpty())
         PX_set_parameter(doc, "password", password.toLatin1().constData());
 
@@ -192,6 +206,11 @@ QString write(const QString& path, const QList<Field>& fields, const QList<Row>&
         }
         if (error.isEmpty() && PX_put_record(doc, record.data()) < 0)
             error = QStringLiteral("record %1: %2").arg(r).arg(messages.join(u' '));
+    }
+    if (blob) {
+        PX_close_blob(blob);
+        PX_delete_blob(blob);
+        doc->px_blob = nullptr;
     }
     PX_close(doc);
     PX_delete(doc);

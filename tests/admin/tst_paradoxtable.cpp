@@ -11,6 +11,8 @@
 #include <QTest>
 #include <QtEndian>
 
+#include <functional>
+
 using ParadoxFixture::Field;
 using ParadoxFixture::Kind;
 using Rows = QList<QVariantList>;
@@ -64,6 +66,7 @@ class TestParadoxTable : public QObject {
 private slots:
     void readsBack_data();
     void readsBack();
+    void memosOfAMissingOrDamagedMemoFileAreEmpty();
     void refusesUnreadableFiles_data();
     void refusesUnreadableFiles();
     void findsFilesRegardlessOfCase_data();
@@ -110,6 +113,10 @@ void TestParadoxTable::readsBack_data() {
                                      {n(3), n(0), n(0), 0.0, 0.0, 0.0},
                                      {n(4), n(1), n(20230517), 20230517.0, 3.14159, 99.99}};
 
+    // Longer than the memo's part in the record: kept in the table's .MB file, in a block
+    // shared with other memos or, when longer still, in blocks of its own.
+    const QString longMemo = QStringLiteral("Wymiana rozrządu, żółć. ").repeated(40);
+    const QString longerMemo = QStringLiteral("Przegląd po szkodzie. ").repeated(400);
     QTest::newRow("dates, times, flags and memos")
         << QList<Field>{{QStringLiteral("Data"), Kind::Date},
                         {QStringLiteral("Godzina"), Kind::Time},
@@ -122,12 +129,16 @@ void TestParadoxTable::readsBack_data() {
                  false, QStringLiteral("krótko")},
                 {QDate(2024, 2, 29), QTime(23, 59), QDateTime(QDate(1990, 6, 1), QTime(0, 1)),
                  QStringLiteral("T"), QVariant()},
-                {QVariant(), QVariant(), QVariant(), QStringLiteral("N"), QVariant()}}
+                {QVariant(), QVariant(), QVariant(), QStringLiteral("N"), QVariant()},
+                {QVariant(), QVariant(), QVariant(), QVariant(), longMemo},
+                {QVariant(), QVariant(), QVariant(), QVariant(), longerMemo}}
         << QString() << QList<int>{}
         << Rows{{n(20230517), n(1345), n(202305170805), QStringLiteral("T"), polish},
                 {n(19991231), n(0), n(200001012359), QStringLiteral("N"), QStringLiteral("krótko")},
                 {n(20240229), n(2359), n(199006010001), QStringLiteral("T"), QVariant()},
-                {QVariant(), QVariant(), QVariant(), QStringLiteral("N"), QVariant()}};
+                {QVariant(), QVariant(), QVariant(), QStringLiteral("N"), QVariant()},
+                {QVariant(), QVariant(), QVariant(), QVariant(), longMemo},
+                {QVariant(), QVariant(), QVariant(), QVariant(), longerMemo}};
 
     const QList<Field> allKinds{
         {QStringLiteral("A"), Kind::Alpha, 5}, {QStringLiteral("S"), Kind::Short},
@@ -200,6 +211,33 @@ void TestParadoxTable::readsBack() {
         QVERIFY(!table.readRow(int(expected.size()), &values));
         QVERIFY(values.isEmpty());
         QVERIFY(table.error().contains(QStringLiteral("brak rekordu")));
+    }
+}
+
+// A memo whose text the .MB file should hold but does not becomes null; the table's other
+// values and the memos kept in the record are still read.
+void TestParadoxTable::memosOfAMissingOrDamagedMemoFileAreEmpty() {
+    const QList<Field> fields{{QStringLiteral("Nr"), Kind::Long},
+                              {QStringLiteral("Uwagi"), Kind::Memo, 30}};
+    const QString shortMemo = QStringLiteral("krótko");
+    const QString longMemo = QStringLiteral("długa notatka ").repeated(30);
+    const QString path = m_dir.filePath(QStringLiteral("notatki.DB"));
+    const QString memoPath = m_dir.filePath(QStringLiteral("notatki.MB"));
+    const auto damages = {
+        std::function<void()>([&] { QVERIFY(QFile::remove(memoPath)); }),
+        std::function<void()>([&] { writeAll(memoPath, readAll(memoPath).left(4096)); }),
+        std::function<void()>(
+            [&] { writeAll(memoPath, QByteArray(readAll(memoPath).size(), 'x')); })};
+    for (const auto& damage : damages) {
+        QCOMPARE(ParadoxFixture::write(path, fields, {{1, longMemo}, {2, shortMemo}}), QString());
+        damage();
+        ParadoxTable table;
+        QVERIFY2(table.open(path), qPrintable(table.error()));
+        QVariantList values;
+        QVERIFY(table.readRow(0, &values));
+        QCOMPARE(describe(values), describe({n(1), QVariant()}));
+        QVERIFY(table.readRow(1, &values));
+        QCOMPARE(describe(values), describe({n(2), shortMemo}));
     }
 }
 

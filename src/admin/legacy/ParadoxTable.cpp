@@ -127,6 +127,17 @@ QString checkStructure(QFile& file, bool* encrypted) {
     return {};
 }
 
+QString memoFileOf(const QString& tablePath) {
+    const QFileInfo table(tablePath);
+    const QString wanted = table.completeBaseName() + QStringLiteral(".MB");
+    const QDir dir = table.absoluteDir();
+    for (const QString& name : dir.entryList(QDir::Files)) {
+        if (name.compare(wanted, Qt::CaseInsensitive) == 0)
+            return dir.filePath(name);
+    }
+    return {};
+}
+
 }  // namespace
 
 ParadoxTable::ParadoxTable() {
@@ -139,7 +150,7 @@ ParadoxTable::~ParadoxTable() {
 
 void ParadoxTable::onPxlibError(px_doc*, int level, const char* message, void* table) {
     // Warnings are what pxlib says about a single value it could not give, e.g. a memo
-    // kept in a .MB file; the value becomes null.
+    // whose .MB file is missing; the value becomes null.
     if (level == PX_Warning || table == nullptr)
         return;
     static_cast<ParadoxTable*>(table)->m_messages << QString::fromLocal8Bit(message).trimmed();
@@ -181,6 +192,16 @@ bool ParadoxTable::open(const QString& path, const QString& password) {
         return ok;
     }
 
+    // Memos longer than their part in the record live in the table's .MB file, named as
+    // the table in whatever letter case the files were copied with.
+    const QString memoPath = memoFileOf(path);
+    if (!memoPath.isEmpty() && !m_memos.open(memoPath)) {
+        const bool ok = fail(
+            QStringLiteral("nie można otworzyć pliku %1").arg(QDir::toNativeSeparators(memoPath)));
+        close();
+        return ok;
+    }
+
     const int count = PX_get_num_fields(m_doc);
     int offset = 0;
     for (int i = 0; i < count; ++i) {
@@ -218,6 +239,7 @@ void ParadoxTable::close() {
     m_fields.clear();
     m_record.clear();
     m_encrypted = false;
+    m_memos.close();
 }
 
 QStringList ParadoxTable::fieldNames() const {
@@ -327,6 +349,10 @@ QVariant ParadoxTable::convert(const Field& field, char* data) {
         }
         case pxfMemoBLOb:
         case pxfFmtMemoBLOb: {
+            if (!empty && ParadoxMemoFile::isOutside(data, field.length)) {
+                const std::optional<QByteArray> text = m_memos.read(data, field.length);
+                return text ? QVariant(decodeText(*text)) : QVariant();
+            }
             int modification = 0, size = 0;
             char* blob = nullptr;
             if (empty ||

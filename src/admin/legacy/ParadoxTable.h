@@ -1,5 +1,7 @@
 #pragma once
 
+#include "admin/legacy/ParadoxMemoFile.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -20,8 +22,8 @@ struct px_doc;
 //   time                      qint64 HHMM (seconds dropped)
 //   timestamp                 qint64 YYYYMMDDHHMM (seconds dropped)
 //   logical                   QString "T" or "N", as the program's flags are kept
-//   memo, formatted memo      QString from Windows-1250 when the text is held in the record
-//                             itself; null when it lives in a .MB file, which is not read
+//   memo, formatted memo      QString from Windows-1250, from the record itself or from the
+//                             table's .MB file; null when that file is missing
 //   bytes                     QByteArray as stored
 //   binary BLOb, OLE, graphic null
 // A field holding no value becomes a null QVariant.
@@ -71,5 +73,6 @@ private:
     QStringList m_messages;
     QList<Field> m_fields;
     QByteArray m_record;
+    ParadoxMemoFile m_memos;
     bool m_encrypted = false;
 };

@@ -5,6 +5,7 @@ pkg_check_modules(PXLIB REQUIRED IMPORTED_TARGET GLOBAL pxlib)
 flotanor_add_library(flotanor_legacy
     SOURCES
         legacy/ParadoxTable.h legacy/ParadoxTable.cpp
+        legacy/ParadoxMemoFile.h legacy/ParadoxMemoFile.cpp
         legacy/LegacyFiles.h legacy/LegacyFiles.cpp
     LIBS flotanor_support PkgConfig::PXLIB Qt6::Core
 )
