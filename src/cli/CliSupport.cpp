@@ -2,7 +2,9 @@
 
 #include "admin/DatabaseAdmin.h"
 #include "cli/CliArguments.h"
+#include "cli/ConsoleMessages.h"
 #include "data/TmyDataBase.h"
+#include "data/schema/CompanyUpgrade.h"
 #include "data/schema/DatabaseCreator.h"
 #include "support/OVUtilities.h"
 
@@ -97,6 +99,10 @@ int openCompany(const CliArguments& args, const DbLocation& where, const QString
         return fail(kUsage, QStringLiteral("W bazie nie ma firmy w katalogu %1.").arg(dir));
     if (!database.openCompany(where, dir))
         return kFailed;
+    // As at a login in the window: a company made by an earlier release gets the tables
+    // and fields the commands read; what the steps did is told on standard error.
+    ConsoleMessages messages;
+    CompanyUpgrade(database.DatabaseFirma(), messages, where.displayText() + u'/' + dir).run();
     return 0;
 }
 

@@ -33,7 +33,8 @@ std::optional<QString> newPassword(const CliArguments& args, const QString& prom
 std::optional<DbLocation> location(const QString& text, int* status);
 // 0 when the database opens with the --password given (or has none), else the status.
 int checkPassword(const CliArguments& args, const DbLocation& where);
-// Opens the company of a location in the data module: 0, or the status (reported).
+// Opens the company of a location in the data module and brings a company of an earlier
+// release up to date: 0, or the status (reported).
 int openCompany(const CliArguments& args, const DbLocation& where, const QString& dir,
                 TmyDataBase& database);
 // --encoding, Windows-1250 without it; nullopt (reported in status) for an unknown name.

@@ -69,6 +69,7 @@ private slots:
     void replacingIsWholeOrNothing();
     void checkAndCalendarOfTheSampleCompany();
     void printAndReportWritePdf();
+    void upgradesACompanyOfAnEarlierRelease();
 
 private:
     QString where() const { return m_location->location().text(); }
@@ -572,6 +573,32 @@ void TstCli::printAndReportWritePdf() {
             QVERIFY2(extracted.contains(company), qPrintable(c.args.join(u' ')));
     }
     QDir(layouts).removeRecursively();
+}
+
+// A company of an earlier release is brought up to date by the first command that opens
+// it, as by a login in the window, and only once.
+void TstCli::upgradesACompanyOfAnEarlierRelease() {
+    {
+        DbConnection company(QStringLiteral("cli-old"));
+        QVERIFY(company.openCompany(m_location->location(), QStringLiteral("proba")).ok());
+        QVERIFY(!company.execute(SqlStatement(u"DROP TABLE zuzycielpg"_qs)));
+        QVERIFY(
+            !company.execute(SqlStatement(u"DELETE FROM aktualizacje WHERE WERSJA = '1.0.10'"_qs)));
+    }
+    const QStringList list{QStringLiteral("list"), where(), QStringLiteral("proba"),
+                           QStringLiteral("koszty")};
+    const Run first = cli(list);
+    QCOMPARE(first.status, 0);
+    QVERIFY2(first.err.contains(u"Dodano nową tabelę tankowań Gazu LPG"_qs), qPrintable(first.err));
+    QVERIFY2(first.err.contains(u"Baza danych zaktualizowana do wersji 1.0.10."_qs),
+             qPrintable(first.err));
+    const Run second = cli(list);
+    QCOMPARE(second.status, 0);
+    QCOMPARE(second.err, QString());
+    QCOMPARE(second.out, first.out);
+    const Run lpg = cli(
+        {QStringLiteral("list"), where(), QStringLiteral("proba"), QStringLiteral("zuzycielpg")});
+    QVERIFY2(lpg.status == 0, qPrintable(lpg.err));
 }
 
 QTEST_GUILESS_MAIN(TstCli)
