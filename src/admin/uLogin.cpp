@@ -174,8 +174,8 @@ void TfLogin::confirm() {
     m_user->setFocus();
 }
 
-bool TfLogin::askForNewPassword(TmyDataBase& database, MessageService& messages,
-                                const QString& userName) {
+std::optional<QString> TfLogin::askForNewPassword(TmyDataBase& database, MessageService& messages,
+                                                  const QString& userName) {
     const QString title = QStringLiteral("Zmiana hasła");
     UserStore store(database);
     for (;;) {
@@ -184,11 +184,11 @@ bool TfLogin::askForNewPassword(TmyDataBase& database, MessageService& messages,
             QStringLiteral("Konto %1 używa hasła domyślnego. Wprowadź nowe hasło:").arg(userName),
             QString(), true);
         if (!password)
-            return false;
+            return std::nullopt;
         const std::optional<QString> repeat =
             messages.prompt(title, QStringLiteral("Powtórz nowe hasło:"), QString(), true);
         if (!repeat)
-            return false;
+            return std::nullopt;
         if (const auto problem = UserStore::checkAccount(userName, *password, *repeat, true)) {
             messages.information(QStringLiteral("Uwaga"), problem->message);
             continue;
@@ -199,7 +199,9 @@ bool TfLogin::askForNewPassword(TmyDataBase& database, MessageService& messages,
             continue;
         }
         // A failure has been reported; the old password stays.
-        return store.setPassword(userName, *password);
+        if (!store.setPassword(userName, *password))
+            return std::nullopt;
+        return password;
     }
 }
 

@@ -4,6 +4,7 @@
 #include "data/engine/DbLocation.h"
 
 #include <QDialog>
+#include <optional>
 
 class MessageService;
 class QComboBox;
@@ -50,10 +51,10 @@ public:
     QComboBox* companies() const { return m_companies; }
 
     // After a login with the supervisor's first password: asks for a new one twice, with
-    // the checks of the account dialog, until it is stored or the user cancels. True when
-    // a new password was stored.
-    static bool askForNewPassword(TmyDataBase& database, MessageService& messages,
-                                  const QString& userName);
+    // the checks of the account dialog, until it is stored or the user cancels. The new
+    // password once stored.
+    static std::optional<QString> askForNewPassword(TmyDataBase& database, MessageService& messages,
+                                                    const QString& userName);
 
 private:
     bool prepare(const DbLocation& location, const QString& preselectedDir);

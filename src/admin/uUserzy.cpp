@@ -185,6 +185,7 @@ void TfUserzy::buildRightsPage(QWidget* page) {
 
 void TfUserzy::prepare(const QString& loggedInUser) {
     m_loggedIn = loggedInUser;
+    m_ownNewPassword.reset();
     m_loading = true;
     m_userChoice->setCurrentIndex(-1);
     m_loading = false;
@@ -269,8 +270,11 @@ void TfUserzy::editUser() {
     if (!dialog.run())
         return;
     const TfUserEdit::Values typed = dialog.values();
-    if (m_store.update(account.name, typed.password, typed.description))
-        reload(account.name);
+    if (!m_store.update(account.name, typed.password, typed.description))
+        return;
+    if (!typed.password.isEmpty() && account.name.compare(m_loggedIn, Qt::CaseInsensitive) == 0)
+        m_ownNewPassword = typed.password;
+    reload(account.name);
 }
 
 void TfUserzy::deleteUser() {

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QList>
 #include <QMap>
+#include <optional>
 
 class MessageService;
 class QAction;
@@ -38,6 +39,8 @@ public:
     // The account highlighted in the grid; -1 for none.
     int currentRow() const;
     bool selectAccount(const QString& name);
+    // The new password the logged-in user gave their own account in the window, if any.
+    std::optional<QString> ownNewPassword() const { return m_ownNewPassword; }
 
 public slots:
     void addUser();
@@ -59,6 +62,7 @@ private:
     MessageService& m_messages;
     UserStore m_store;
     QString m_loggedIn;
+    std::optional<QString> m_ownNewPassword;
     QList<UserAccount> m_accounts;
     QTabWidget* m_tabs = nullptr;
     QTableWidget* m_grid = nullptr;

@@ -145,8 +145,10 @@ bool Session::logIn(QWidget* parent) {
         m_password = login.password();
         m_description = login.login().description;
         upgradeCompany(*where);
-        if (login.login().defaultPassword)
-            TfLogin::askForNewPassword(m_db, m_messages, m_user);
+        if (login.login().defaultPassword) {
+            if (const auto fresh = TfLogin::askForNewPassword(m_db, m_messages, m_user))
+                m_password = *fresh;
+        }
         reloadUser();
         return true;
     }

@@ -32,6 +32,8 @@ public:
     QString companyDir() const { return m_dir; }
     QString userName() const { return m_user; }
     QString password() const { return m_password; }  // as typed at the login
+    // The user's own password changed in the session: individual reports log in with it.
+    void setPassword(const QString& password) { m_password = password; }
     // "NAME, description", as the status bar shows the user.
     QString userText() const;
     const std::bitset<101>& rights() const { return m_rights; }

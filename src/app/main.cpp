@@ -188,6 +188,10 @@ int main(int argc, char* argv[]) {
     QObject::connect(&window, &TfMain::usersRequested, &window, [&] {
         TfUserzy users(database, messages, &window);
         users.run(session.userName());
+        if (const auto fresh = users.ownNewPassword()) {
+            session.setPassword(*fresh);
+            window.setCredentials(session.userName(), *fresh);
+        }
         session.reloadUser();
         window.setRights(session.rights());
         window.rereadSession(session.userText());

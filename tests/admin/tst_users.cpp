@@ -539,16 +539,24 @@ void TstUsers::accountChecks() {
 
 void TstUsers::editWithEmptyPasswordKeepsIt_data() {
     QTest::addColumn<QString>("newPassword");
-    QTest::newRow("fields left empty") << "";
-    QTest::newRow("new password typed") << "zmienione";
+    QTest::addColumn<QString>("loggedIn");
+    QTest::newRow("fields left empty") << ""
+                                       << "ADMIN";
+    QTest::newRow("new password typed") << "zmienione"
+                                        << "ADMIN";
+    QTest::newRow("own password typed") << "zmienione"
+                                        << "EDYTOWANY";
+    QTest::newRow("own account, fields left empty") << ""
+                                                    << "edytowany";
 }
 
 void TstUsers::editWithEmptyPasswordKeepsIt() {
     QFETCH(QString, newPassword);
+    QFETCH(QString, loggedIn);
     const QString name = QStringLiteral("EDYTOWANY");
     ensureUser(name, QStringLiteral("stare1"));
     TfUserzy window(*m_db, m_messages);
-    window.prepare(QStringLiteral("ADMIN"));
+    window.prepare(loggedIn);
     QVERIFY(window.selectAccount(name));
     QString shownPassword = QStringLiteral("<not opened>");
     DialogDriver driver({[&](QDialog* d) {
@@ -571,6 +579,9 @@ void TstUsers::editWithEmptyPasswordKeepsIt() {
     if (!keeps)
         QCOMPARE(store().login(name, newPassword).status, UserStore::LoginStatus::LoggedIn);
     QVERIFY(PasswordHash::isHash(stored(name)));
+    // Only a new password of one's own account is what the session logs in with from now.
+    const bool own = !keeps && loggedIn.compare(name, Qt::CaseInsensitive) == 0;
+    QCOMPARE(window.ownNewPassword(), own ? std::optional(newPassword) : std::nullopt);
 }
 
 void TstUsers::removeRules() {
@@ -874,7 +885,7 @@ void TstUsers::newPasswordInsteadOfDefault() {
     const QString admin = QStringLiteral("ADMIN");
     // Cancelled: nothing changes.
     m_messages.answerPrompt(std::nullopt);
-    QVERIFY(!TfLogin::askForNewPassword(*m_db, m_messages, admin));
+    QCOMPARE(TfLogin::askForNewPassword(*m_db, m_messages, admin), std::nullopt);
     QVERIFY(store().login(admin, QStringLiteral("lotra")).data.defaultPassword);
 
     // Refused answers are explained and asked again; the accepted one is stored.
@@ -888,7 +899,7 @@ void TstUsers::newPasswordInsteadOfDefault() {
                               QStringLiteral("nowe1")};
     for (const QString& answer : answers)
         m_messages.answerPrompt(answer);
-    QVERIFY(TfLogin::askForNewPassword(*m_db, m_messages, admin));
+    QCOMPARE(TfLogin::askForNewPassword(*m_db, m_messages, admin), std::optional(u"nowe1"_qs));
     QStringList warnings;
     for (const auto& shown : m_messages.shown()) {
         if (shown.kind == QLatin1String("information"))
