@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev libqt6sql6-sqlite libqt6sql6-psql
-    libsqlite3-dev libssl-dev libical-dev pkgconf ninja-build cmake g++ ccache make
+    libsqlite3-dev libpq-dev libssl-dev libical-dev pkgconf ninja-build cmake g++ ccache make
     fonts-dejavu-core qt6-translations-l10n pxlib-dev librsvg2-bin
 )
 if [ "${1:-}" = "--test" ]; then

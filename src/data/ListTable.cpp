@@ -2,6 +2,7 @@
 
 #include "data/engine/DbConnection.h"
 #include "data/engine/DbQuery.h"
+#include "data/engine/PostgresRows.h"
 #include "data/engine/SqliteRows.h"
 
 #include <QHash>
@@ -218,19 +219,27 @@ void ListTable::finish(int rows) {
 }
 
 DbError ListTable::read(DbConnection& connection, const SqlStatement& statement, ListTable* table) {
-    if (SqliteRows::available(connection))
-        return readSqlite(connection, statement, table);
+    if (SqliteRows::available(connection)) {
+        SqliteRows rows;
+        if (DbError error = rows.open(connection, statement))
+            return error;
+        return readRows(rows, table);
+    }
+    if (PostgresRows::available(connection)) {
+        PostgresRows rows;
+        if (DbError error = rows.open(connection, statement))
+            return error;
+        return readRows(rows, table);
+    }
     DbQuery rows;
     if (DbError error = connection.select(statement, &rows))
         return error;
     return readQuery(rows, connection.engine(), table);
 }
 
-DbError ListTable::readSqlite(DbConnection& connection, const SqlStatement& statement,
-                              ListTable* table) {
-    SqliteRows rows;
-    if (DbError error = rows.open(connection, statement))
-        return error;
+template <class Rows>
+DbError ListTable::readRows(Rows& rows, ListTable* table) {
+    using Kind = typename Rows::Type;
     ListTable result;
     const int columns = rows.columnCount();
     result.m_columns.resize(size_t(columns));
@@ -242,23 +251,23 @@ DbError ListTable::readSqlite(DbConnection& connection, const SqlStatement& stat
         for (int c = 0; c < columns; ++c) {
             Column& column = result.m_columns[size_t(c)];
             switch (rows.type(c)) {
-                case SqliteRows::Type::Null:
+                case Kind::Null:
                     appendNull(column);
                     break;
-                case SqliteRows::Type::Integer:
+                case Kind::Integer:
                     appendInteger(column, rows.integer(c), count);
                     break;
-                case SqliteRows::Type::Real:
+                case Kind::Real:
                     appendNumber(column, rows.real(c), count);
                     break;
-                case SqliteRows::Type::Text:
+                case Kind::Text:
                     prepare(column, Type::Text, count);
                     if (column.type == Type::Text)
                         appendTextId(column, ids[size_t(c)].id(rows.bytes(c), column.texts));
                     else
                         appendVariant(column, QString::fromUtf8(rows.bytes(c)), count);
                     break;
-                case SqliteRows::Type::Blob:
+                case Kind::Blob:
                     appendVariant(column, rows.bytes(c).toByteArray(), count);
                     break;
             }

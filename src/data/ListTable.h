@@ -20,8 +20,8 @@ public:
     // A table of given rows, each a list of values in field order (for computations that
     // run on rows the program holds, and for tests).
     static ListTable fromValues(const QStringList& fields, const QList<QVariantList>& rows);
-    // Runs a SELECT and reads every row: on SQLite straight from the engine, on
-    // PostgreSQL through QtSql.
+    // Runs a SELECT and reads every row straight from the engine's own library (SQLite's,
+    // libpq), or through QtSql while the session is still reading another statement.
     static DbError read(DbConnection& connection, const SqlStatement& statement, ListTable* table);
 
     int rowCount() const { return m_rows; }
@@ -64,8 +64,9 @@ private:
     static void toVariants(Column& column, int rows);
 
     static DbError readQuery(DbQuery& query, EngineKind engine, ListTable* table);
-    static DbError readSqlite(DbConnection& connection, const SqlStatement& statement,
-                              ListTable* table);
+    // The rows of an engine's own reader (SQLite's or libpq's) into columns.
+    template <class Rows>
+    static DbError readRows(Rows& rows, ListTable* table);
     void finish(int rows);
 
     std::vector<Column> m_columns;

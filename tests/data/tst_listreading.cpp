@@ -1,5 +1,5 @@
-// Lists are read straight from SQLite and through QtSql on PostgreSQL: every value, NULL
-// and type the engine gives comes out of the list as QtSql reads it, texts the engine
+// Lists are read straight from SQLite and from libpq: every value, NULL and type the engine
+// gives comes out of the list as QtSql reads it, texts the engine
 // repeats or not, numbers whole or not, a column that changes its kind midway; bound values
 // reach the statement and a failing statement is an error, never a short list. The Polish
 // order of the engine is the collator's.
@@ -28,7 +28,7 @@ private slots:
 
     void valuesAsTheEngineGivesThem_data() {
         QTest::addColumn<QString>("sql");
-        QTest::addColumn<bool>("sqliteOnly");
+        QTest::addColumn<QString>("engine");  // the one engine the statement is for
         // 5,000 rows: more distinct texts than a column pools.
         const QString rows = QStringLiteral(
             "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 5000) ");
@@ -38,21 +38,29 @@ private slots:
                           "CASE WHEN i % 3 = 0 THEN NULL ELSE i * 0.25 END AS KWOTA, "
                           "'Żółć nr ' || i AS UWAGI, NULL AS PUSTE, "
                           "CASE WHEN i % 2 = 0 THEN NULL ELSE 'ł' END AS RZADKI FROM n")
-            << false;
+            << QString();
         QTest::newRow("kind changing midway")
             << rows + QStringLiteral(
                           "SELECT CASE WHEN i < 10 THEN i WHEN i < 20 THEN i * 0.5 "
                           "WHEN i < 30 THEN 'tekst' ELSE i END AS MIESZANE, "
                           "CASE WHEN i < 4000 THEN 'a' ELSE i END AS POZNO, "
                           "CASE WHEN i = 7 THEN X'00FF' END AS BAJTY FROM n")
-            << true;
+            << u"sqlite"_qs;
+        QTest::newRow("the server's types")
+            << rows + QStringLiteral(
+                          "SELECT i::bigint AS ID, (i * 0.1)::double precision AS D, "
+                          "(i * 0.5)::real AS R, (i / 3.0)::numeric(12, 4) AS N, "
+                          "i % 2 = 0 AS B, CASE WHEN i % 9 = 0 THEN decode('00ff0a', 'hex') END "
+                          "AS BAJTY, ':NIE' AS Q, 'x'::varchar(3) AS V FROM n")
+            << u"postgres"_qs;
     }
 
     void valuesAsTheEngineGivesThem() {
         QFETCH(QString, sql);
-        QFETCH(bool, sqliteOnly);
-        if (sqliteOnly && m_connection.engine() != EngineKind::Sqlite)
-            QSKIP("PostgreSQL columns keep one type");
+        QFETCH(QString, engine);
+        const bool sqlite = m_connection.engine() == EngineKind::Sqlite;
+        if (!engine.isEmpty() && engine != (sqlite ? u"sqlite"_qs : u"postgres"_qs))
+            QSKIP("a statement of the other engine");
         ListTable table;
         QVERIFY(!ListTable::read(m_connection, SqlStatement(sql), &table));
         DbQuery query;
@@ -83,7 +91,8 @@ private slots:
     void boundValuesAndFailures() {
         SqlStatement statement(
             QStringLiteral("SELECT CAST(:TEXT AS TEXT) AS T, "
-                           "CAST(:NUMBER AS REAL) AS N, CAST(:NONE AS TEXT) AS X"));
+                           "CAST(:NUMBER AS REAL) AS N, CAST(:NONE AS TEXT) AS X, "
+                           "CAST(:TEXT AS TEXT) || ':TEXT' AS TT"));
         ListTable table;
         QVERIFY(ListTable::read(m_connection, statement, &table));  // no values: an error
         statement.bindText(QStringLiteral(":TEXT"), QStringLiteral("X' OR '1'='1"));
@@ -95,6 +104,17 @@ private slots:
         QCOMPARE(table.text(0, 0), QStringLiteral("X' OR '1'='1"));
         QCOMPARE(table.number(0, 1), 12.5);
         QVERIFY(table.isNull(0, 2));
+        QCOMPARE(table.text(0, 3), QStringLiteral("X' OR '1'='1:TEXT"));  // named twice
+
+        // A list read while another statement of the session is half read.
+        DbQuery open;
+        QVERIFY(!m_connection.select(
+            SqlStatement(
+                QStringLiteral("SELECT 'a' AS A UNION ALL SELECT 'b' UNION ALL SELECT 'c'")),
+            &open));
+        QVERIFY(open.next());
+        QVERIFY(!ListTable::read(m_connection, statement, &table));
+        QCOMPARE(table.text(0, 3), QStringLiteral("X' OR '1'='1:TEXT"));
 
         const DbError broken = ListTable::read(
             m_connection, SqlStatement(QStringLiteral("SELECT NIEMA FROM firmy")), &table);

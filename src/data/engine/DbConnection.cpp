@@ -15,35 +15,11 @@ const char* driverName(EngineKind engine) {
     return engine == EngineKind::Sqlite ? "QSQLITE" : "QPSQL";
 }
 
-// The named placeholders of a statement, outside quoted text, in order of appearance.
+// The named placeholders of a statement, in order of appearance.
 QStringList placeholders(const QString& text) {
     QStringList names;
-    QChar quote;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (!quote.isNull()) {
-            if (c == quote)
-                quote = QChar();
-            continue;
-        }
-        if (c == QLatin1Char('\'') || c == QLatin1Char('"')) {
-            quote = c;
-            continue;
-        }
-        if (c != QLatin1Char(':') || i + 1 >= text.size())
-            continue;
-        if (i > 0 && text.at(i - 1) == QLatin1Char(':'))
-            continue;
-        const QChar first = text.at(i + 1);
-        if (!first.isLetter() && first != QLatin1Char('_'))
-            continue;
-        qsizetype end = i + 1;
-        while (end < text.size() &&
-               (text.at(end).isLetterOrNumber() || text.at(end) == QLatin1Char('_')))
-            ++end;
-        names << text.mid(i, end - i);
-        i = end - 1;
-    }
+    for (const SqlStatement::Span& span : SqlStatement::placeholders(text))
+        names << text.mid(span.start, span.length);
     return names;
 }
 
@@ -86,6 +62,15 @@ sqlite3* DbConnection::sqliteHandle() const {
     return handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0
                ? *static_cast<sqlite3* const*>(handle.data())
                : nullptr;
+}
+
+pg_conn* DbConnection::postgresHandle() const {
+    if (m_engine != EngineKind::Postgres || !isOpen())
+        return nullptr;
+    const QVariant handle = database().driver()->handle();
+    const bool libpq = handle.isValid() && (qstrcmp(handle.typeName(), "pg_conn*") == 0 ||
+                                            qstrcmp(handle.typeName(), "PGconn*") == 0);
+    return libpq ? *static_cast<pg_conn* const*>(handle.data()) : nullptr;
 }
 
 bool DbConnection::isOpen() const {

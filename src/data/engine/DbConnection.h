@@ -12,6 +12,7 @@
 
 #include <QString>
 
+struct pg_conn;
 struct sqlite3;
 struct sqlite3_stmt;
 
@@ -39,6 +40,8 @@ public:
     // SQLite's own handle of an open SQLite connection, for readers that step rows
     // themselves; null on PostgreSQL.
     sqlite3* sqliteHandle() const;
+    // The PostgreSQL session's libpq connection; null on SQLite or when closed.
+    pg_conn* postgresHandle() const;
 
     DbError execute(const SqlStatement& statement, int* rowsAffected = nullptr);
     DbError select(const SqlStatement& statement, DbQuery* result);

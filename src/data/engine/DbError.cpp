@@ -47,6 +47,16 @@ DbError DbError::fromSqlite(int code, const QString& message) {
     return result;
 }
 
+DbError DbError::fromPostgres(const QString& state, const QString& message) {
+    bool unique = false;
+    Kind kind = postgresKind(state, &unique);
+    if (kind == Kind::Other && state.isEmpty())  // the session itself failed
+        kind = Kind::CannotOpen;
+    DbError result(kind, message, state);
+    result.m_unique = unique;
+    return result;
+}
+
 DbError DbError::fromSql(const QSqlError& error, EngineKind engine) {
     if (error.type() == QSqlError::NoError)
         return {};

@@ -17,6 +17,8 @@ public:
     static DbError fromSql(const QSqlError& error, EngineKind engine);
     // SQLite's own result code (extended codes too) with its message.
     static DbError fromSqlite(int code, const QString& message);
+    // PostgreSQL's SQLSTATE with its message.
+    static DbError fromPostgres(const QString& state, const QString& message);
 
     bool ok() const { return m_kind == Kind::None; }
     explicit operator bool() const { return !ok(); }  // true when there is an error

@@ -22,3 +22,34 @@ QVariant SqlStatement::boundValue(const QString& name) const {
     }
     return {};
 }
+
+QList<SqlStatement::Span> SqlStatement::placeholders(const QString& text) {
+    QList<Span> spans;
+    QChar quote;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (!quote.isNull()) {
+            if (c == quote)
+                quote = QChar();
+            continue;
+        }
+        if (c == QLatin1Char('\'') || c == QLatin1Char('"')) {
+            quote = c;
+            continue;
+        }
+        if (c != QLatin1Char(':') || i + 1 >= text.size())
+            continue;
+        if (i > 0 && text.at(i - 1) == QLatin1Char(':'))
+            continue;
+        const QChar first = text.at(i + 1);
+        if (!first.isLetter() && first != QLatin1Char('_'))
+            continue;
+        qsizetype end = i + 1;
+        while (end < text.size() &&
+               (text.at(end).isLetterOrNumber() || text.at(end) == QLatin1Char('_')))
+            ++end;
+        spans.append({i, end - i});
+        i = end - 1;
+    }
+    return spans;
+}

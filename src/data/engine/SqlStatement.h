@@ -20,4 +20,12 @@ struct SqlStatement {
     // A text parameter: a null text is bound as the empty text, never as NULL.
     SqlStatement& bindText(const QString& name, const QString& value);
     QVariant boundValue(const QString& name) const;
+
+    // Where the named placeholders of a text stand, in order: outside quoted text, and not
+    // the "::" of a cast.
+    struct Span {
+        qsizetype start = 0;
+        qsizetype length = 0;
+    };
+    static QList<Span> placeholders(const QString& text);
 };
