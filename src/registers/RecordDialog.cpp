@@ -1,5 +1,7 @@
 #include "registers/RecordDialog.h"
 
+#include "registers/SuggestedText.h"
+
 #include "data/DisplayFormat.h"
 #include "registers/DateField.h"
 #include "registers/DecimalField.h"
@@ -180,6 +182,20 @@ QComboBox* RecordDialog::suggestField(const QString& objectName, int maxLength) 
     combo->lineEdit()->setMaxLength(maxLength);
     combo->setMinimumContentsLength(18);
     return combo;
+}
+
+SuggestedText* RecordDialog::suggestedText(const QString& objectName, int maxLength,
+                                           TmyDataBase& database, const QString& dictionary,
+                                           std::function<QStringList()> source,
+                                           const QString& clearHint) {
+    QToolButton* library =
+        toolButton(objectName + QStringLiteral("Biblioteka"), QStringLiteral("[...]"),
+                   QStringLiteral("Otwórz bibliotekę słowników"));
+    QToolButton* clear = clearHint.isEmpty() ? nullptr
+                                             : toolButton(objectName + QStringLiteral("Clear"),
+                                                          QStringLiteral("X"), clearHint);
+    return new SuggestedText(suggestField(objectName, maxLength), library, clear, database,
+                             dictionary, std::move(source));
 }
 
 QString RecordDialog::dateText(const Record& record, const QString& field) {

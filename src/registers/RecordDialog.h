@@ -3,6 +3,7 @@
 #include "data/records/Record.h"
 
 #include <QDialog>
+#include <functional>
 
 class DateField;
 class DecimalField;
@@ -16,6 +17,8 @@ class QPushButton;
 class QShowEvent;
 class QToolButton;
 class QVBoxLayout;
+class SuggestedText;
+class TmyDataBase;
 
 // What every record dialog shares: a banner, a grid of labelled fields, "&Zapisz" and
 // "&Anuluj" (Enter saves, Esc cancels), the checks run in their order on saving, the
@@ -59,6 +62,11 @@ protected:
     DecimalField* decimalField(const QString& objectName, int maxLength, int onLeave);
     DateField* dateField(const QString& objectName);
     QComboBox* suggestField(const QString& objectName, int maxLength);
+    // A suggestField with "[...]" opening the dictionary in the library (named objectName
+    // + "Biblioteka") and, with a clearHint, "X" emptying it (objectName + "Clear").
+    SuggestedText* suggestedText(const QString& objectName, int maxLength, TmyDataBase& database,
+                                 const QString& dictionary, std::function<QStringList()> source,
+                                 const QString& clearHint = {});
     QGridLayout* form() const { return m_form; }
     // The area above the buttons for the dialog's own controls (hand-on options).
     QVBoxLayout* extras() const { return m_extras; }

@@ -4,15 +4,13 @@
 #include "data/records/HoldingStores.h"
 #include "registers/DateField.h"
 #include "registers/DecimalField.h"
-#include "registers/DictionaryLibraryHook.h"
 #include "registers/EditFlow.h"
 #include "registers/LookupField.h"
+#include "registers/SuggestedText.h"
 
 #include <QComboBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLineEdit>
-#include <QToolButton>
 
 namespace {
 
@@ -41,50 +39,28 @@ TfDokumenty::TfDokumenty(TmyDataBase& database, MessageService& messages, QWidge
         decimalField(QStringLiteral("fLICZTERM"), 15, int(DecimalField::OnLeave::TwoDecimals));
     hint(m_reminder, QStringLiteral("Informuj o dokumencie przy stanie licznika"));
     m_vehicle = new LookupField(QStringLiteral("fNRREJ"));
-    m_kind = suggestField(QStringLiteral("fRODZAJ"), 100);
+    m_kind = suggestedText(QStringLiteral("fRODZAJ"), 100, m_db, kKinds,
+                           [this] { return m_db.lookups().suggestions(kKinds); });
     m_name = textField(QStringLiteral("fNAZWA"), 254, QStringLiteral("Nazwa dokumentu"));
     m_number = textField(QStringLiteral("fNUMER"), 30);
     m_description = textField(QStringLiteral("fOPIS"), 254, QStringLiteral("Opis dokumentu"));
     m_remarks = textField(QStringLiteral("fUWAGI"), 254, QStringLiteral("Pozostałe informacje"));
-
-    auto* library = new QToolButton;
-    library->setObjectName(QStringLiteral("fRODZAJBiblioteka"));
-    library->setText(QStringLiteral("[...]"));
-    library->setToolTip(QStringLiteral("Otwórz bibliotekę słowników"));
-    auto* kind = new QWidget;
-    auto* kindLine = new QHBoxLayout(kind);
-    kindLine->setContentsMargins(0, 0, 0, 0);
-    kindLine->setSpacing(2);
-    kindLine->addWidget(m_kind, 1);
-    kindLine->addWidget(library);
 
     int row = 0;
     addRow(row, 0, QStringLiteral("Data dokumentu"), m_date);
     addRow(row++, 1, QStringLiteral("Termin ważności"), m_term);
     addRow(row++, 1, QStringLiteral("Termin przy stanie licznika"), m_reminder);
     addRow(row++, 0, QStringLiteral("Wskaż pojazd"), m_vehicle);
-    addRow(row++, 0, QStringLiteral("Rodzaj dokumentu"), kind, {}, 2);
+    addRow(row++, 0, QStringLiteral("Rodzaj dokumentu"), m_kind, {}, 2);
     addRow(row++, 0, QStringLiteral("Nazwa"), m_name, {}, 2);
     addRow(row++, 0, QStringLiteral("Numer dokumentu"), m_number);
     addRow(row++, 0, QStringLiteral("Opis"), m_description, {}, 2);
     addRow(row++, 0, QStringLiteral("Inne"), m_remarks, {}, 2);
-
-    connect(library, &QToolButton::clicked, this, [this] {
-        DictionaryLibraryHook::open(this, m_db, kKinds);
-        reloadKinds();
-    });
-}
-
-void TfDokumenty::reloadKinds() {
-    const QString typed = m_kind->currentText();
-    m_kind->clear();
-    m_kind->addItems(m_db.lookups().suggestions(kKinds));
-    m_kind->setEditText(typed);
 }
 
 void TfDokumenty::setRecord(const Record& r) {
     m_vehicle->setEntries(m_db.lookups().vehicles());
-    reloadKinds();
+    m_kind->reload();
     m_key = r.value(field("IDDOKUMENT"));
     m_date->setText(dateText(r, field("DATA")));
     m_term->setText(dateText(r, field("TERMIN")));
@@ -94,7 +70,7 @@ void TfDokumenty::setRecord(const Record& r) {
     else
         m_reminder->setText(QStringLiteral("0"));
     m_vehicle->setKey(r.value(field("IDPOJAZD")));
-    m_kind->setEditText(r.text(field("RODZAJ")));
+    m_kind->setText(r.text(field("RODZAJ")));
     m_name->setText(r.text(field("NAZWA")));
     m_number->setText(r.text(field("NUMER")));
     m_description->setText(r.text(field("OPIS")));
@@ -110,7 +86,7 @@ Record TfDokumenty::record() const {
     r.set(field("TERMIN"), m_term->dateNumber());
     r.set(field("IDPOJAZD"), m_vehicle->hasChoice() ? m_vehicle->key().toLongLong() : 0);
     r.set(field("LICZTERM"), m_reminder->value().value_or(0.0));
-    r.set(field("RODZAJ"), m_kind->currentText());
+    r.set(field("RODZAJ"), m_kind->text());
     r.set(field("NAZWA"), m_name->text());
     r.set(field("OPIS"), m_description->text());
     r.set(field("UWAGI"), m_remarks->text());

@@ -3,6 +3,7 @@
 #include "registers/RecordDialog.h"
 #include "shell/RecordEditors.h"
 
+class SuggestedText;
 class DateField;
 class DecimalField;
 class LookupField;
@@ -25,15 +26,13 @@ protected:
     bool checkFields() override;
 
 private:
-    void reloadKinds();
-
     TmyDataBase& m_db;
     QVariant m_key;
     DateField* m_date;
     DateField* m_term;
     DecimalField* m_reminder;
     LookupField* m_vehicle;
-    QComboBox* m_kind;
+    SuggestedText* m_kind;
     QLineEdit* m_name;
     QLineEdit* m_number;
     QLineEdit* m_description;

@@ -8,13 +8,12 @@
 #include "registers/DictionaryLibraryHook.h"
 #include "registers/EditFlow.h"
 #include "registers/LookupField.h"
+#include "registers/SuggestedText.h"
 
 #include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLineEdit>
-#include <QToolButton>
 
 namespace {
 
@@ -43,22 +42,17 @@ TfRozliczenia::TfRozliczenia(TmyDataBase& database, MessageService& messages, QW
         new LookupField(QStringLiteral("fNREW"), QStringLiteral("Nie wskazuj żadnego pracownika"));
     m_vehicle = new LookupField(QStringLiteral("fIDPOJAZDU"),
                                 QStringLiteral("Nie wskazuj żadnego pojazdu"));
-    m_contractor = suggestField(QStringLiteral("fKONTRAHENT"), 100);
+    m_contractor = suggestedText(
+        QStringLiteral("fKONTRAHENT"), 100, m_db, kContractors,
+        [this] { return m_db.lookups().contractorSuggestions(); },
+        QStringLiteral("Nie wskazuj żadnego kontrahenta"));
     m_work = new LookupField(QStringLiteral("fRODZAJPRAC"),
                              QStringLiteral("Nie wskazuj żadnego rodzaju"), true);
-    m_route = suggestField(QStringLiteral("fTRASA"), 100);
+    m_route = suggestedText(QStringLiteral("fTRASA"), 100, m_db, kRoutes,
+                            [this] { return m_db.lookups().suggestions(kRoutes); });
     m_description = textField(QStringLiteral("fOPIS"), 254);
     m_hours = decimalField(QStringLiteral("fGODZINY"), 18, twoDecimals);
     m_rate = decimalField(QStringLiteral("fSTAWKA"), 18, twoDecimals);
-
-    const QString library = QStringLiteral("Otwórz bibliotekę słowników");
-    QToolButton* contractorLibrary =
-        toolButton(QStringLiteral("fKONTRAHENTBiblioteka"), QStringLiteral("[...]"), library);
-    QToolButton* contractorClear =
-        toolButton(QStringLiteral("fKONTRAHENTClear"), QStringLiteral("X"),
-                   QStringLiteral("Nie wskazuj żadnego kontrahenta"));
-    QToolButton* routeLibrary =
-        toolButton(QStringLiteral("fTRASABiblioteka"), QStringLiteral("[...]"), library);
 
     int row = 0;
     addRow(row++, 0, QStringLiteral("Numer dokumentu"), m_number);
@@ -66,48 +60,30 @@ TfRozliczenia::TfRozliczenia(TmyDataBase& database, MessageService& messages, QW
     addRow(row++, 1, QStringLiteral("Data do"), m_to);
     addRow(row++, 0, QStringLiteral("Pracownik"), m_employee);
     addRow(row++, 0, QStringLiteral("Wskaż pojazd"), m_vehicle);
-    addRow(row++, 0, QStringLiteral("Kontrahent"),
-           withButtons(m_contractor, {contractorLibrary, contractorClear}), {}, 2);
+    addRow(row++, 0, QStringLiteral("Kontrahent"), m_contractor, {}, 2);
     addRow(row++, 0, QStringLiteral("Rodzaj pracy"), m_work);
-    addRow(row++, 0, QStringLiteral("Trasa"), withButtons(m_route, {routeLibrary}), {}, 2);
+    addRow(row++, 0, QStringLiteral("Trasa"), m_route, {}, 2);
     addRow(row++, 0, QStringLiteral("Opis"), m_description, {}, 2);
     addRow(row, 0, QStringLiteral("Ilość przepracowanych godzin"), m_hours);
     addRow(row++, 1, QStringLiteral("Stawka"), m_rate);
 
     m_vehicle->combo()->installEventFilter(this);
     connect(m_vehicle, &LookupField::chosen, this, &TfRozliczenia::vehicleChosen);
-    connect(contractorClear, &QToolButton::clicked, m_contractor,
-            [this] { m_contractor->setEditText(QString()); });
-    connect(contractorLibrary, &QToolButton::clicked, this, [this] {
-        DictionaryLibraryHook::open(this, m_db, kContractors);
-        reloadSuggestions();
-    });
-    connect(routeLibrary, &QToolButton::clicked, this, [this] {
-        DictionaryLibraryHook::open(this, m_db, kRoutes);
-        reloadSuggestions();
-    });
+    // What the library added to either list is offered in both.
+    connect(m_contractor, &SuggestedText::libraryClosed, m_route, &SuggestedText::reload);
+    connect(m_route, &SuggestedText::libraryClosed, m_contractor, &SuggestedText::reload);
     connect(m_work, &LookupField::libraryRequested, this, [this] {
         DictionaryLibraryHook::open(this, m_db, kWork);
         m_work->setEntries(m_db.lookups().dictionary(kWork));
     });
 }
 
-void TfRozliczenia::reloadSuggestions() {
-    const QString contractor = m_contractor->currentText();
-    const QString route = m_route->currentText();
-    m_contractor->clear();
-    m_contractor->addItems(m_db.lookups().contractorSuggestions());
-    m_contractor->setEditText(contractor);
-    m_route->clear();
-    m_route->addItems(m_db.lookups().suggestions(kRoutes));
-    m_route->setEditText(route);
-}
-
 void TfRozliczenia::reloadLists() {
     m_vehicle->setEntries(m_db.lookups().vehicles());
     m_work->setEntries(m_db.lookups().dictionary(kWork));
     m_employee->setEntries(m_db.lookups().persons());
-    reloadSuggestions();
+    m_contractor->reload();
+    m_route->reload();
 }
 
 void TfRozliczenia::takeVehicleRate() {
@@ -158,9 +134,9 @@ void TfRozliczenia::setRecord(const Record& r) {
     // A settlement saved without a vehicle (0) keeps that choice.
     m_vehicleCleared = !m_vehicle->hasChoice() && !r.isNull(field("IDPOJAZDU")) &&
                        r.integer(field("IDPOJAZDU")) == 0;
-    m_contractor->setEditText(r.text(field("KONTRAHENT")));
+    m_contractor->setText(r.text(field("KONTRAHENT")));
     m_work->setKey(r.value(field("RODZAJPRAC")));
-    m_route->setEditText(r.text(field("TRASA")));
+    m_route->setText(r.text(field("TRASA")));
     m_description->setText(r.text(field("OPIS")));
     m_hours->setValue(r.number(field("GODZINY")));
     m_rate->setValue(r.number(field("STAWKA")));
@@ -177,10 +153,10 @@ Record TfRozliczenia::record() const {
     r.set(field("GODZINY"), m_hours->value().value_or(0.0));
     r.set(field("STAWKA"), m_rate->value().value_or(0.0));
     r.set(field("RODZAJPRAC"), m_work->hasChoice() ? m_work->key().toLongLong() : 0);
-    r.set(field("TRASA"), m_route->currentText());
+    r.set(field("TRASA"), m_route->text());
     // No employee is the empty text the list joins on, never "0".
     r.set(field("NREW"), m_employee->hasChoice() ? m_employee->key().toString() : QString());
-    r.set(field("KONTRAHENT"), m_contractor->currentText());
+    r.set(field("KONTRAHENT"), m_contractor->text());
     r.set(field("OPIS"), m_description->text());
     return r;
 }

@@ -3,6 +3,7 @@
 #include "registers/RecordDialog.h"
 #include "shell/RecordEditors.h"
 
+class SuggestedText;
 class DateField;
 class DecimalField;
 class LookupField;
@@ -33,7 +34,6 @@ protected:
 
 private:
     void reloadLists();
-    void reloadSuggestions();
     void vehicleChosen();
     void takeVehicleRate();
 
@@ -47,9 +47,9 @@ private:
     DateField* m_to;
     LookupField* m_employee;
     LookupField* m_vehicle;
-    QComboBox* m_contractor;
+    SuggestedText* m_contractor;
     LookupField* m_work;
-    QComboBox* m_route;
+    SuggestedText* m_route;
     QLineEdit* m_description;
     DecimalField* m_hours;
     DecimalField* m_rate;

@@ -7,12 +7,11 @@
 #include "registers/DictionaryLibraryHook.h"
 #include "registers/EditFlow.h"
 #include "registers/LookupField.h"
+#include "registers/SuggestedText.h"
 
 #include <QComboBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLineEdit>
-#include <QToolButton>
 
 namespace {
 
@@ -52,26 +51,15 @@ TfTerminarz::TfTerminarz(TmyDataBase& database, MessageService& messages, QWidge
     m_vehicle = new LookupField(QStringLiteral("fIDPOJAZDU"),
                                 QStringLiteral("Nie wskazuj żadnego pojazdu"));
     hint(m_vehicle->combo(), QStringLiteral("Wskaż pojazd"));
-    m_contractor = suggestField(QStringLiteral("fKONTRAHENT"), 100);
-    hint(m_contractor, QStringLiteral("Wybierz kontrahenta"));
+    m_contractor = suggestedText(
+        QStringLiteral("fKONTRAHENT"), 100, m_db, kContractors,
+        [this] { return m_db.lookups().contractorSuggestions(); },
+        QStringLiteral("Nie wskazuj żadnego kontrahenta"));
+    hint(m_contractor->combo(), QStringLiteral("Wybierz kontrahenta"));
     m_kind = new LookupField(QStringLiteral("fRODZAJTERMINU"),
                              QStringLiteral("Nie wskazuj żadnego rodzaju"), true);
     hint(m_kind->combo(), QStringLiteral("Rodzaj terminu ze słownika klasyfikacji terminów"));
     m_description = textField(QStringLiteral("fOPIS"), 254, QStringLiteral("Opis terminu"));
-
-    QToolButton* contractorLibrary =
-        toolButton(QStringLiteral("fKONTRAHENTBiblioteka"), QStringLiteral("[...]"),
-                   QStringLiteral("Otwórz bibliotekę słowników"));
-    QToolButton* contractorClear =
-        toolButton(QStringLiteral("fKONTRAHENTClear"), QStringLiteral("X"),
-                   QStringLiteral("Nie wskazuj żadnego kontrahenta"));
-    auto* contractor = new QWidget;
-    auto* contractorLine = new QHBoxLayout(contractor);
-    contractorLine->setContentsMargins(0, 0, 0, 0);
-    contractorLine->setSpacing(2);
-    contractorLine->addWidget(m_contractor, 1);
-    contractorLine->addWidget(contractorLibrary);
-    contractorLine->addWidget(contractorClear);
 
     int row = 0;
     addRow(row, 0, QStringLiteral("Data od"), m_from);
@@ -80,34 +68,21 @@ TfTerminarz::TfTerminarz(TmyDataBase& database, MessageService& messages, QWidge
     addRow(row++, 0, QStringLiteral("Termin przy stanie licznika"), m_reminder);
     addRow(row++, 0, QStringLiteral("Pracownik"), m_employee, {}, 2);
     addRow(row++, 0, QStringLiteral("Pojazd"), m_vehicle, {}, 2);
-    addRow(row++, 0, QStringLiteral("Kontrahent"), contractor, {}, 2);
+    addRow(row++, 0, QStringLiteral("Kontrahent"), m_contractor, {}, 2);
     addRow(row++, 0, QStringLiteral("Rodzaj terminu"), m_kind, {}, 2);
     addRow(row++, 0, QStringLiteral("Opis"), m_description, {}, 2);
 
-    connect(contractorClear, &QToolButton::clicked, m_contractor,
-            [this] { m_contractor->setEditText(QString()); });
-    connect(contractorLibrary, &QToolButton::clicked, this, [this] {
-        DictionaryLibraryHook::open(this, m_db, kContractors);
-        reloadSuggestions();
-    });
     connect(m_kind, &LookupField::libraryRequested, this, [this] {
         DictionaryLibraryHook::open(this, m_db, kKinds);
         m_kind->setEntries(m_db.lookups().dictionary(kKinds));
     });
 }
 
-void TfTerminarz::reloadSuggestions() {
-    const QString typed = m_contractor->currentText();
-    m_contractor->clear();
-    m_contractor->addItems(m_db.lookups().contractorSuggestions());
-    m_contractor->setEditText(typed);
-}
-
 void TfTerminarz::reloadLists() {
     m_vehicle->setEntries(m_db.lookups().vehicles());
     m_kind->setEntries(m_db.lookups().dictionary(kKinds));
     m_employee->setEntries(m_db.lookups().persons());
-    reloadSuggestions();
+    m_contractor->reload();
 }
 
 void TfTerminarz::setRecord(const Record& r) {
@@ -124,7 +99,7 @@ void TfTerminarz::setRecord(const Record& r) {
         m_reminder->setText(QStringLiteral("0"));
     m_employee->setKey(personKey(r, QStringLiteral("NREW")));
     m_vehicle->setKey(r.value(field("IDPOJAZDU")));
-    m_contractor->setEditText(r.text(field("KONTRAHENT")));
+    m_contractor->setText(r.text(field("KONTRAHENT")));
     m_kind->setKey(r.value(field("RODZAJTERMINU")));
     m_description->setText(r.text(field("OPIS")));
     m_from->edit()->setFocus();
@@ -141,7 +116,7 @@ Record TfTerminarz::record() const {
           m_watched->currentIndex() == StartDate ? QStringLiteral("O") : QStringLiteral("D"));
     // No employee is the empty text the list joins on, never "0".
     r.set(field("NREW"), m_employee->hasChoice() ? m_employee->key().toString() : QString());
-    r.set(field("KONTRAHENT"), m_contractor->currentText());
+    r.set(field("KONTRAHENT"), m_contractor->text());
     r.set(field("OPIS"), m_description->text());
     r.set(field("LICZTERM"), m_reminder->value().value_or(0.0));
     return r;

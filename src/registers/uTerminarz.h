@@ -3,6 +3,7 @@
 #include "registers/RecordDialog.h"
 #include "shell/RecordEditors.h"
 
+class SuggestedText;
 class DateField;
 class DecimalField;
 class LookupField;
@@ -30,7 +31,6 @@ protected:
 
 private:
     void reloadLists();
-    void reloadSuggestions();
 
     TmyDataBase& m_db;
     QVariant m_key;
@@ -40,7 +40,7 @@ private:
     DecimalField* m_reminder;
     LookupField* m_employee;
     LookupField* m_vehicle;
-    QComboBox* m_contractor;
+    SuggestedText* m_contractor;
     LookupField* m_kind;
     QLineEdit* m_description;
 };

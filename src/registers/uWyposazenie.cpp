@@ -4,15 +4,13 @@
 #include "data/records/HoldingStores.h"
 #include "registers/DateField.h"
 #include "registers/DecimalField.h"
-#include "registers/DictionaryLibraryHook.h"
 #include "registers/EditFlow.h"
 #include "registers/LookupField.h"
+#include "registers/SuggestedText.h"
 
 #include <QComboBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLineEdit>
-#include <QToolButton>
 
 namespace {
 
@@ -42,56 +40,34 @@ TfWyposazenie::TfWyposazenie(TmyDataBase& database, MessageService& messages, QW
     m_reminder = decimalField(QStringLiteral("fLICZTERM"), 15, twoDecimals);
     hint(m_reminder,
          QStringLiteral("Informuj o terminie wymiany wyposażenia przy stanie licznika"));
-    m_kind = suggestField(QStringLiteral("fRODZAJ"), 100);
+    m_kind = suggestedText(QStringLiteral("fRODZAJ"), 100, m_db, kKinds,
+                           [this] { return m_db.lookups().suggestions(kKinds); });
     m_description =
         textField(QStringLiteral("fOPIS"), 254, QStringLiteral("Opis elementu wyposażenia"));
     m_reading = decimalField(QStringLiteral("fLICZNIK"), 18, twoDecimals);
     hint(m_reading, QStringLiteral("Stan licznika w trakcie montażu elementu"));
     m_remarks = textField(QStringLiteral("fUWAGI"), 254, QStringLiteral("Pozostałe informacje"));
 
-    auto* library = new QToolButton;
-    library->setObjectName(QStringLiteral("fRODZAJBiblioteka"));
-    library->setText(QStringLiteral("[...]"));
-    library->setToolTip(QStringLiteral("Otwórz bibliotekę słowników"));
-    auto* kind = new QWidget;
-    auto* kindLine = new QHBoxLayout(kind);
-    kindLine->setContentsMargins(0, 0, 0, 0);
-    kindLine->setSpacing(2);
-    kindLine->addWidget(m_kind, 1);
-    kindLine->addWidget(library);
-
     int row = 0;
     addRow(row, 0, QStringLiteral("Data montażu"), m_date);
     addRow(row++, 1, QStringLiteral("Termin ważności"), m_term);
     addRow(row, 0, QStringLiteral("Wskaż pojazd"), m_vehicle);
     addRow(row++, 1, QStringLiteral("Termin przy stanie licznika"), m_reminder);
-    addRow(row++, 0, QStringLiteral("Rodzaj wyposażenia"), kind, {}, 2);
+    addRow(row++, 0, QStringLiteral("Rodzaj wyposażenia"), m_kind, {}, 2);
     addRow(row++, 0, QStringLiteral("Opis elementu"), m_description, {}, 2);
     addRow(row++, 0, QStringLiteral("Stan licznika w trakcie montażu"), m_reading);
     addRow(row++, 0, QStringLiteral("Inne"), m_remarks, {}, 2);
-
-    connect(library, &QToolButton::clicked, this, [this] {
-        DictionaryLibraryHook::open(this, m_db, kKinds);
-        reloadKinds();
-    });
-}
-
-void TfWyposazenie::reloadKinds() {
-    const QString typed = m_kind->currentText();
-    m_kind->clear();
-    m_kind->addItems(m_db.lookups().suggestions(kKinds));
-    m_kind->setEditText(typed);
 }
 
 void TfWyposazenie::setRecord(const Record& r) {
     m_vehicle->setEntries(m_db.lookups().vehicles());
-    reloadKinds();
+    m_kind->reload();
     m_key = r.value(field("IDWYPOS"));
     m_date->setText(dateText(r, field("DATA")));
     m_term->setText(dateText(r, field("TERMIN")));
     m_vehicle->setKey(r.value(field("IDPOJAZD")));
     m_reminder->setValue(r.number(field("LICZTERM")));
-    m_kind->setEditText(r.text(field("RODZAJ")));
+    m_kind->setText(r.text(field("RODZAJ")));
     m_description->setText(r.text(field("OPIS")));
     m_reading->setValue(r.number(field("LICZNIK")));
     m_remarks->setText(r.text(field("UWAGI")));
@@ -107,7 +83,7 @@ Record TfWyposazenie::record() const {
     r.set(field("IDPOJAZD"), m_vehicle->hasChoice() ? m_vehicle->key().toLongLong() : 0);
     r.set(field("LICZNIK"), m_reading->value().value_or(0.0));
     r.set(field("LICZTERM"), m_reminder->value().value_or(0.0));
-    r.set(field("RODZAJ"), m_kind->currentText());
+    r.set(field("RODZAJ"), m_kind->text());
     r.set(field("OPIS"), m_description->text());
     r.set(field("UWAGI"), m_remarks->text());
     return r;

@@ -3,6 +3,7 @@
 #include "registers/RecordDialog.h"
 #include "shell/RecordEditors.h"
 
+class SuggestedText;
 class DateField;
 class DecimalField;
 class LookupField;
@@ -25,15 +26,13 @@ protected:
     bool checkFields() override;
 
 private:
-    void reloadKinds();
-
     TmyDataBase& m_db;
     QVariant m_key;
     DateField* m_date;
     DateField* m_term;
     LookupField* m_vehicle;
     DecimalField* m_reminder;
-    QComboBox* m_kind;
+    SuggestedText* m_kind;
     QLineEdit* m_description;
     DecimalField* m_reading;
     QLineEdit* m_remarks;

@@ -7,13 +7,12 @@
 #include "registers/DictionaryLibraryHook.h"
 #include "registers/EditFlow.h"
 #include "registers/LookupField.h"
+#include "registers/SuggestedText.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLineEdit>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -33,14 +32,6 @@ void hint(QWidget* widget, const QString& text) {
     widget->setStatusTip(text);
 }
 
-// Re-reads the texts of an editable list, keeping what is typed.
-void refill(QComboBox* combo, const QStringList& items) {
-    const QString typed = combo->currentText();
-    combo->clear();
-    combo->addItems(items);
-    combo->setEditText(typed);
-}
-
 }  // namespace
 
 TfZlecenia::TfZlecenia(TmyDataBase& database, MessageService& messages, QWidget* parent)
@@ -57,22 +48,17 @@ TfZlecenia::TfZlecenia(TmyDataBase& database, MessageService& messages, QWidget*
     hint(m_employee->combo(), QStringLiteral("Pracownik, dla którego wystawiono zlecenie"));
     m_vehicle = new LookupField(QStringLiteral("fIDPOJAZDU"),
                                 QStringLiteral("Nie wskazuj żadnego pojazdu"));
-    m_contractor = suggestField(QStringLiteral("fKONTRAHENT"), 100);
-    hint(m_contractor, QStringLiteral("Kontrahent, dla którego wystawiono zlecenie"));
+    m_contractor = suggestedText(
+        QStringLiteral("fKONTRAHENT"), 100, m_db, kContractors,
+        [this] { return m_db.lookups().contractorSuggestions(); },
+        QStringLiteral("Nie wskazuj żadnego kontrahenta"));
+    hint(m_contractor->combo(), QStringLiteral("Kontrahent, dla którego wystawiono zlecenie"));
     m_work = new LookupField(QStringLiteral("fRODZAJPRAC"),
                              QStringLiteral("Nie wskazuj żadnego rodzaju"), true);
     hint(m_work->combo(), QStringLiteral("Rodzaj pracy wykonywanej przez pojazd"));
-    m_route = suggestField(QStringLiteral("fTRASA"), 100);
+    m_route = suggestedText(QStringLiteral("fTRASA"), 100, m_db, kRoutes,
+                            [this] { return m_db.lookups().suggestions(kRoutes); });
     m_description = textField(QStringLiteral("fOPIS"), 254, QStringLiteral("Opis zlecenia"));
-
-    const QString library = QStringLiteral("Otwórz bibliotekę słowników");
-    QToolButton* contractorLibrary =
-        toolButton(QStringLiteral("fKONTRAHENTBiblioteka"), QStringLiteral("[...]"), library);
-    QToolButton* contractorClear =
-        toolButton(QStringLiteral("fKONTRAHENTClear"), QStringLiteral("X"),
-                   QStringLiteral("Nie wskazuj żadnego kontrahenta"));
-    QToolButton* routeLibrary =
-        toolButton(QStringLiteral("fTRASABiblioteka"), QStringLiteral("[...]"), library);
 
     int row = 0;
     addRow(row++, 0, QStringLiteral("Numer zlecenia"), m_number);
@@ -80,10 +66,9 @@ TfZlecenia::TfZlecenia(TmyDataBase& database, MessageService& messages, QWidget*
     addRow(row++, 1, QStringLiteral("Data do"), m_to);
     addRow(row++, 0, QStringLiteral("Pracownik"), m_employee);
     addRow(row++, 0, QStringLiteral("Wskaż pojazd"), m_vehicle);
-    addRow(row++, 0, QStringLiteral("Kontrahent"),
-           withButtons(m_contractor, {contractorLibrary, contractorClear}), {}, 2);
+    addRow(row++, 0, QStringLiteral("Kontrahent"), m_contractor, {}, 2);
     addRow(row++, 0, QStringLiteral("Rodzaj pracy"), m_work);
-    addRow(row++, 0, QStringLiteral("Trasa"), withButtons(m_route, {routeLibrary}), {}, 2);
+    addRow(row++, 0, QStringLiteral("Trasa"), m_route, {}, 2);
     addRow(row++, 0, QStringLiteral("Opis"), m_description, {}, 2);
 
     m_toSettlements = new QCheckBox(QStringLiteral("Dodaj powyższe dane do rozliczeń"));
@@ -92,36 +77,18 @@ TfZlecenia::TfZlecenia(TmyDataBase& database, MessageService& messages, QWidget*
 
     connect(m_vehicle, &LookupField::chosen, this,
             [this] { m_vehicleCleared = !m_vehicle->hasChoice(); });
-    connect(contractorClear, &QToolButton::clicked, m_contractor,
-            [this] { m_contractor->setEditText(QString()); });
-    connect(contractorLibrary, &QToolButton::clicked, this, [this] {
-        DictionaryLibraryHook::open(this, m_db, kContractors);
-        reloadContractors();
-    });
-    connect(routeLibrary, &QToolButton::clicked, this, [this] {
-        DictionaryLibraryHook::open(this, m_db, kRoutes);
-        reloadRoutes();
-    });
     connect(m_work, &LookupField::libraryRequested, this, [this] {
         DictionaryLibraryHook::open(this, m_db, kWork);
         m_work->setEntries(m_db.lookups().dictionary(kWork));
     });
 }
 
-void TfZlecenia::reloadContractors() {
-    refill(m_contractor, m_db.lookups().contractorSuggestions());
-}
-
-void TfZlecenia::reloadRoutes() {
-    refill(m_route, m_db.lookups().suggestions(kRoutes));
-}
-
 void TfZlecenia::reloadLists() {
     m_vehicle->setEntries(m_db.lookups().vehicles());
     m_work->setEntries(m_db.lookups().dictionary(kWork));
     m_employee->setEntries(m_db.lookups().persons());
-    reloadRoutes();
-    reloadContractors();
+    m_route->reload();
+    m_contractor->reload();
 }
 
 bool TfZlecenia::handsOnToSettlements() const {
@@ -145,9 +112,9 @@ void TfZlecenia::setRecord(const Record& r) {
     // An order saved without a vehicle (0) keeps that choice.
     m_vehicleCleared = !m_vehicle->hasChoice() && !r.isNull(field("IDPOJAZDU")) &&
                        r.integer(field("IDPOJAZDU")) == 0;
-    m_contractor->setEditText(r.text(field("KONTRAHENT")));
+    m_contractor->setText(r.text(field("KONTRAHENT")));
     m_work->setKey(r.value(field("RODZAJPRAC")));
-    m_route->setEditText(r.text(field("TRASA")));
+    m_route->setText(r.text(field("TRASA")));
     m_description->setText(r.text(field("OPIS")));
     m_toSettlements->setChecked(false);
     m_number->setFocus();
@@ -161,10 +128,10 @@ Record TfZlecenia::record() const {
     r.set(field("DATADO"), m_to->dateNumber());
     r.set(field("IDPOJAZDU"), m_vehicle->hasChoice() ? m_vehicle->key().toLongLong() : 0);
     r.set(field("RODZAJPRAC"), m_work->hasChoice() ? m_work->key().toLongLong() : 0);
-    r.set(field("TRASA"), m_route->currentText());
+    r.set(field("TRASA"), m_route->text());
     // No employee is the empty text the list joins on, never "0".
     r.set(field("NREW"), m_employee->hasChoice() ? m_employee->key().toString() : QString());
-    r.set(field("KONTRAHENT"), m_contractor->currentText());
+    r.set(field("KONTRAHENT"), m_contractor->text());
     r.set(field("OPIS"), m_description->text());
     return r;
 }

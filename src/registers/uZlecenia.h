@@ -3,6 +3,7 @@
 #include "registers/RecordDialog.h"
 #include "shell/RecordEditors.h"
 
+class SuggestedText;
 class DateField;
 class LookupField;
 class QCheckBox;
@@ -33,8 +34,6 @@ protected:
 
 private:
     void reloadLists();
-    void reloadContractors();
-    void reloadRoutes();
 
     TmyDataBase& m_db;
     QVariant m_key;
@@ -47,9 +46,9 @@ private:
     DateField* m_to;
     LookupField* m_employee;
     LookupField* m_vehicle;
-    QComboBox* m_contractor;
+    SuggestedText* m_contractor;
     LookupField* m_work;
-    QComboBox* m_route;
+    SuggestedText* m_route;
     QLineEdit* m_description;
     QCheckBox* m_toSettlements;
 };
