@@ -8,11 +8,10 @@
 #include "registers/DictionaryLibraryHook.h"
 #include "registers/EditFlow.h"
 #include "registers/LookupField.h"
+#include "registers/SuggestedText.h"
 
 #include <QComboBox>
-#include <QHBoxLayout>
 #include <QLineEdit>
-#include <QToolButton>
 
 namespace {
 
@@ -28,26 +27,16 @@ TfCenyPaliw::TfCenyPaliw(TmyDataBase& database, MessageService& messages, QWidge
       m_db(database) {
     m_date = dateField(QStringLiteral("fDATA"));
     m_kind = new LookupField(QStringLiteral("fRODZAJPALIWA"), {}, true);
-    m_place = suggestField(QStringLiteral("fMIEJSCE"), 100);
+    m_place = suggestedText(QStringLiteral("fMIEJSCE"), 100, m_db, kPlaces,
+                            [this] { return m_db.lookups().suggestions(kPlaces); });
     // A place is a station with its address: room for the whole text.
-    m_place->setMinimumWidth(320);
+    m_place->combo()->setMinimumWidth(320);
     m_price = decimalField(QStringLiteral("fBRUTTO"), 18, int(DecimalField::OnLeave::TwoDecimals));
-
-    auto* place = new QWidget;
-    auto* placeLine = new QHBoxLayout(place);
-    placeLine->setContentsMargins(0, 0, 0, 0);
-    placeLine->setSpacing(2);
-    placeLine->addWidget(m_place, 1);
-    auto* placeLibrary = new QToolButton;
-    placeLibrary->setObjectName(QStringLiteral("fMIEJSCEBiblioteka"));
-    placeLibrary->setText(QStringLiteral("[...]"));
-    placeLibrary->setToolTip(QStringLiteral("Otwórz bibliotekę słowników"));
-    placeLine->addWidget(placeLibrary);
 
     int row = 0;
     addRow(row++, 0, QStringLiteral("Data"), m_date);
     addRow(row++, 0, QStringLiteral("Rodzaj paliwa"), m_kind);
-    addRow(row++, 0, QStringLiteral("Miejsce"), place);
+    addRow(row++, 0, QStringLiteral("Miejsce"), m_place);
     addRow(row++, 0, QStringLiteral("Cena brutto za 1 litr"), m_price);
 
     connect(m_kind, &LookupField::libraryRequested, this, [this] {
@@ -56,21 +45,10 @@ TfCenyPaliw::TfCenyPaliw(TmyDataBase& database, MessageService& messages, QWidge
         reloadKinds();
         m_kind->setKey(chosen);
     });
-    connect(placeLibrary, &QToolButton::clicked, this, [this] {
-        DictionaryLibraryHook::open(this, m_db, kPlaces);
-        reloadPlaces();
-    });
 }
 
 void TfCenyPaliw::reloadKinds() {
     m_kind->setEntries(m_db.lookups().dictionary(kKinds));
-}
-
-void TfCenyPaliw::reloadPlaces() {
-    const QString typed = m_place->currentText();
-    m_place->clear();
-    m_place->addItems(m_db.lookups().suggestions(kPlaces));
-    m_place->setEditText(typed);
 }
 
 Record TfCenyPaliw::defaults() {
@@ -82,15 +60,14 @@ Record TfCenyPaliw::defaults() {
 void TfCenyPaliw::setRecord(const Record& r) {
     // The lists are read anew at every opening: the library may have changed them.
     reloadKinds();
-    m_place->clear();
-    m_place->addItems(m_db.lookups().suggestions(kPlaces));
+    m_place->reload();
     m_key = r.value(QStringLiteral("ID"));
     m_date->setText(dateText(r, QStringLiteral("DATA")));
     if (r.isNull(QStringLiteral("RODZAJPALIWA")))
         m_kind->clearChoice();
     else
         m_kind->setKey(r.value(QStringLiteral("RODZAJPALIWA")));
-    m_place->setEditText(r.text(QStringLiteral("MIEJSCE")));
+    m_place->setText(r.text(QStringLiteral("MIEJSCE")));
     // A new price opens as "0", a stored one with two decimals.
     if (r.contains(QStringLiteral("ID")))
         m_price->setValue(r.number(QStringLiteral("BRUTTO")));
@@ -108,7 +85,7 @@ Record TfCenyPaliw::record() const {
     const qint64 kind = m_kind->hasChoice() ? m_kind->key().toLongLong(&ok) : 0;
     r.set(QStringLiteral("RODZAJPALIWA"), ok ? kind : 0);
     r.set(QStringLiteral("BRUTTO"), m_price->value().value_or(0.0));
-    r.set(QStringLiteral("MIEJSCE"), m_place->currentText());
+    r.set(QStringLiteral("MIEJSCE"), m_place->text());
     return r;
 }
 

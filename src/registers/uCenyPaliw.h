@@ -3,6 +3,7 @@
 #include "registers/RecordDialog.h"
 #include "shell/RecordEditors.h"
 
+class SuggestedText;
 class DateField;
 class DecimalField;
 class LookupField;
@@ -28,12 +29,11 @@ protected:
 
 private:
     void reloadKinds();
-    void reloadPlaces();
 
     TmyDataBase& m_db;
     DateField* m_date;
     LookupField* m_kind;
-    QComboBox* m_place;
+    SuggestedText* m_place;
     DecimalField* m_price;
     QVariant m_key;
 };

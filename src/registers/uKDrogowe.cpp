@@ -4,9 +4,9 @@
 #include "data/records/CardStores.h"
 #include "registers/DateField.h"
 #include "registers/DecimalField.h"
-#include "registers/DictionaryLibraryHook.h"
 #include "registers/EditFlow.h"
 #include "registers/LookupField.h"
+#include "registers/SuggestedText.h"
 #include "registers/TimeField.h"
 
 #include <QComboBox>
@@ -14,7 +14,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QToolButton>
 #include <cmath>
 
 namespace {
@@ -54,8 +53,10 @@ TfKDrogowe::TfKDrogowe(TmyDataBase& database, MessageService& messages, QWidget*
                                QStringLiteral("Nie wskazuj żadnego kierowcy"));
     m_number = textField(QStringLiteral("fNRKARTY"), 254);
     m_licence = textField(QStringLiteral("fPRAWOJAZDY"), 254);
-    m_purpose = suggestField(QStringLiteral("fCELWYJAZDU"), 100);
-    m_route = suggestField(QStringLiteral("fTRASA"), 100);
+    m_purpose = suggestedText(QStringLiteral("fCELWYJAZDU"), 100, m_db, kPurposes,
+                              [this] { return m_db.lookups().suggestions(kPurposes); });
+    m_route = suggestedText(QStringLiteral("fTRASA"), 100, m_db, kRoutes,
+                            [this] { return m_db.lookups().suggestions(kRoutes); });
     m_startDate = dateField(QStringLiteral("fDATASTART"));
     m_startTime = new TimeField(QStringLiteral("fGODZSTART"));
     m_endDate = dateField(QStringLiteral("fDATAEND"));
@@ -69,13 +70,6 @@ TfKDrogowe::TfKDrogowe(TmyDataBase& database, MessageService& messages, QWidget*
     m_rest = decimalField(QStringLiteral("fODPOCZYNEK"), 18, twoDecimals);
     m_workHours = decimalField(QStringLiteral("fGODZSUMA"), 18, twoDecimals);
     m_remarks = textField(QStringLiteral("fUWAGI"), 254);
-    const QString library = QStringLiteral("Otwórz bibliotekę słowników");
-    QToolButton* purposeLibrary =
-        toolButton(QStringLiteral("fCELWYJAZDUBiblioteka"), QStringLiteral("[...]"), library);
-    QToolButton* routeLibrary =
-        toolButton(QStringLiteral("fTRASABiblioteka"), QStringLiteral("[...]"), library);
-    QWidget* purpose = withButtons(m_purpose, {purposeLibrary});
-    QWidget* route = withButtons(m_route, {routeLibrary});
 
     int row = 0;
     addRow(row, 0, QStringLiteral("Data wystawienia"), m_issued);
@@ -88,8 +82,8 @@ TfKDrogowe::TfKDrogowe(TmyDataBase& database, MessageService& messages, QWidget*
     note->setObjectName(QStringLiteral("brakKierowcyLabel"));
     note->setStyleSheet(QStringLiteral("color: #555;"));
     form()->addWidget(note, row++, 1, 1, 5);
-    addRow(row++, 0, QStringLiteral("Cel wyjazdu"), purpose, {}, 2);
-    addRow(row++, 0, QStringLiteral("Trasa"), route, {}, 2);
+    addRow(row++, 0, QStringLiteral("Cel wyjazdu"), m_purpose, {}, 2);
+    addRow(row++, 0, QStringLiteral("Trasa"), m_route, {}, 2);
     addRow(row, 0, QStringLiteral("Data i godzina rozpoczęcia"),
            dateAndTime(m_startDate, m_startTime));
     addRow(row++, 1, QStringLiteral("Stan licznika przed wyjazdem"), m_startReading,
@@ -104,34 +98,19 @@ TfKDrogowe::TfKDrogowe(TmyDataBase& database, MessageService& messages, QWidget*
 
     connect(m_vehicle, &LookupField::chosen, this, &TfKDrogowe::vehicleChosen);
     // Either library may have changed both dictionaries: both lists are read again.
-    connect(purposeLibrary, &QToolButton::clicked, this, [this] {
-        DictionaryLibraryHook::open(this, m_db, kPurposes);
-        reloadSuggestions();
-    });
-    connect(routeLibrary, &QToolButton::clicked, this, [this] {
-        DictionaryLibraryHook::open(this, m_db, kRoutes);
-        reloadSuggestions();
-    });
+    connect(m_purpose, &SuggestedText::libraryClosed, m_route, &SuggestedText::reload);
+    connect(m_route, &SuggestedText::libraryClosed, m_purpose, &SuggestedText::reload);
 }
 
 QList<DecimalField*> TfKDrogowe::decimals() const {
     return {m_startReading, m_endReading, m_driving, m_rest, m_workHours};
 }
 
-void TfKDrogowe::reloadSuggestions() {
-    for (const auto& [combo, code] :
-         {std::pair{m_purpose, kPurposes}, std::pair{m_route, kRoutes}}) {
-        const QString typed = combo->currentText();
-        combo->clear();
-        combo->addItems(m_db.lookups().suggestions(code));
-        combo->setEditText(typed);
-    }
-}
-
 void TfKDrogowe::reloadLists() {
     m_vehicle->setEntries(m_db.lookups().vehicles());
     m_driver->setEntries(m_db.lookups().persons());
-    reloadSuggestions();
+    m_purpose->reload();
+    m_route->reload();
 }
 
 void TfKDrogowe::vehicleChosen() {
@@ -151,8 +130,8 @@ void TfKDrogowe::setRecord(const Record& r) {
     m_driver->setKey(personKey(r, QStringLiteral("IDKIEROWCY")));
     m_number->setText(r.text(QStringLiteral("NRKARTY")));
     m_licence->setText(r.text(QStringLiteral("PRAWOJAZDY")));
-    m_purpose->setEditText(r.text(QStringLiteral("CELWYJAZDU")));
-    m_route->setEditText(r.text(QStringLiteral("TRASA")));
+    m_purpose->setText(r.text(QStringLiteral("CELWYJAZDU")));
+    m_route->setText(r.text(QStringLiteral("TRASA")));
     m_startDate->setText(dateText(r, QStringLiteral("DATASTART")));
     m_startTime->setTimeNumber(storedTime(r, "GODZSTART"));
     m_endDate->setText(dateText(r, QStringLiteral("DATAEND")));
@@ -179,8 +158,8 @@ Record TfKDrogowe::record() const {
     // No driver is stored as the empty text the list joins on, never as "0".
     r.set(QStringLiteral("IDKIEROWCY"),
           m_driver->hasChoice() ? m_driver->key().toString() : QString());
-    r.set(QStringLiteral("CELWYJAZDU"), m_purpose->currentText());
-    r.set(QStringLiteral("TRASA"), m_route->currentText());
+    r.set(QStringLiteral("CELWYJAZDU"), m_purpose->text());
+    r.set(QStringLiteral("TRASA"), m_route->text());
     r.set(QStringLiteral("PRAWOJAZDY"), m_licence->text());
     r.set(QStringLiteral("DATASTART"), m_startDate->dateNumber());
     r.set(QStringLiteral("GODZSTART"), m_startTime->timeNumber());

@@ -3,6 +3,7 @@
 #include "registers/RecordDialog.h"
 #include "shell/RecordEditors.h"
 
+class SuggestedText;
 class DateField;
 class DecimalField;
 class LookupField;
@@ -24,7 +25,6 @@ public:
     Record record() const override;
 
     // Re-reads the purpose and route suggestions, keeping what is typed.
-    void reloadSuggestions();
 
 protected:
     bool checkFields() override;
@@ -41,8 +41,8 @@ private:
     LookupField* m_driver;
     QLineEdit* m_number;
     QLineEdit* m_licence;
-    QComboBox* m_purpose;
-    QComboBox* m_route;
+    SuggestedText* m_purpose;
+    SuggestedText* m_route;
     DateField* m_startDate;
     TimeField* m_startTime;
     DateField* m_endDate;
