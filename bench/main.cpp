@@ -10,6 +10,9 @@
 #include <sqlite3.h>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
 #include <algorithm>
 #include <cstdio>
 
@@ -62,14 +65,22 @@ void print(const char* name, int rows, const Three& t, bool sqlite) {
         name, rows, t.engine, t.bare, t.module, t.module / t.bare, t.module / t.engine);
 }
 
-// The bare engine: the statement run and every row stepped with every field read.
+// The bare statement: run through QtSql in its quickest way (forward only, rows fetched as
+// they are read) and every row stepped with every field read.
 int bare(DbConnection& connection, const SqlStatement& statement) {
-    DbQuery rows;
-    if (DbError e = connection.select(statement, &rows)) {
-        std::fprintf(stderr, "%s\n", qPrintable(e.message()));
+    QSqlQuery rows(connection.database());
+    rows.setForwardOnly(true);
+    bool ok = rows.prepare(statement.text);
+    for (const auto& [name, value] : statement.bindings) {
+        if (statement.text.contains(name))
+            rows.bindValue(name, value);
+    }
+    ok = ok && rows.exec();
+    if (!ok) {
+        std::fprintf(stderr, "%s\n", qPrintable(rows.lastError().text()));
         return 0;
     }
-    const int fields = rows.fieldCount();
+    const int fields = rows.record().count();
     int count = 0;
     while (rows.next()) {
         for (int f = 0; f < fields; ++f)

@@ -115,6 +115,11 @@ private slots:
         QVERIFY(open.next());
         QVERIFY(!ListTable::read(m_connection, statement, &table));
         QCOMPARE(table.text(0, 3), QStringLiteral("X' OR '1'='1:TEXT"));
+        QVERIFY(!m_connection.execute(SqlStatement(QStringLiteral("SELECT 1"))));
+        QStringList rest;
+        while (open.next())
+            rest << open.value(0).toString();
+        QCOMPARE(rest, (QStringList{"b", "c"}));  // nothing of it was dropped
 
         const DbError broken = ListTable::read(
             m_connection, SqlStatement(QStringLiteral("SELECT NIEMA FROM firmy")), &table);

@@ -212,7 +212,10 @@ DbError DbConnection::openPostgres(const DbLocation& location, const QString& sc
 }
 
 DbError DbConnection::prepare(QSqlQuery& query, const SqlStatement& statement) {
-    query.setForwardOnly(true);
+    // On PostgreSQL a forward-only result comes from the server row by row, and the driver
+    // drops the rows not yet read when the next statement starts on the session; a whole
+    // result is taken at once and stays. Long lists are read through libpq instead.
+    query.setForwardOnly(m_engine == EngineKind::Sqlite);
     const QStringList names = placeholders(statement.text);
     if (names.isEmpty())
         return {};
